@@ -1,0 +1,49 @@
+// The number model of the programs: every stored quantity is a 4-byte single
+// precision value, and the arithmetic of one statement runs at the
+// processor's extended precision (long double, x87 on x86-64) before the
+// result is rounded once to single precision as it is stored.
+//
+// `Single` makes that rule hard to break: reading a Single yields its exact
+// value as a long double, so an expression built from Singles is evaluated in
+// long double; assigning the result to a Single rounds it to the nearest
+// float. Constants that the calculations hold as singles are written as float
+// literals (9.8f), which widen exactly.
+#pragma once
+
+#include <cmath>
+
+namespace rt {
+
+using Ext = long double;
+
+class Single {
+ public:
+  constexpr Single() = default;
+  constexpr Single(Ext x) : v_(static_cast<float>(x)) {}
+  constexpr operator Ext() const { return v_; }
+  constexpr float value() const { return v_; }
+
+ private:
+  float v_ = 0.0f;
+};
+
+// Square root and general power, at extended precision.
+inline Ext sqrt(Ext x) { return sqrtl(x); }
+inline Ext pow(Ext base, Ext exponent) { return powl(base, exponent); }
+inline Ext abs(Ext x) { return fabsl(x); }
+
+// A value raised to a whole exponent (x², x³) by repeated multiplication at
+// extended precision, as the statements with integer powers are worked out.
+inline Ext powi(Ext x, int n) {
+  Ext r = 1;
+  for (int k = 0; k < n; ++k) r *= x;
+  return r;
+}
+
+// Integer part, cut towards zero.
+inline Ext fix(Ext x) { return truncl(x); }
+
+// True when a stored number is a finite value (neither infinite nor NaN).
+inline bool is_finite(Single x) { return std::isfinite(x.value()); }
+
+}  // namespace rt
