@@ -1,0 +1,27 @@
+// Message texts of the shared frame that its procedures show.
+#pragma once
+
+#include <string>
+
+namespace frame::texts {
+
+inline const std::string kSavedInputsTitle = "入力値の保存";
+
+inline std::string cannot_save_here(const std::string& file) {
+  return "このフォルダーには入力値ファイル「" + file + "」を作成できません。\r\n" +
+         "既定値で起動します。入力値は保存されません。";
+}
+
+inline std::string could_not_save(const std::string& file) {
+  return "入力値ファイル「" + file + "」に保存できませんでした。";
+}
+
+inline const std::string kHelpTitle = "ﾄﾋﾟｯｸの検索";
+inline const std::string kHelpFile = "lom.hlp";
+
+inline std::string cannot_open_help() {
+  return "ヘルプファイル「" + kHelpFile + "」を開けませんでした。\r\n" +
+         "プログラムと同じフォルダーにあるか確認してください。";
+}
+
+}  // namespace frame::texts

@@ -1,0 +1,40 @@
+// The ﾍﾙﾌﾟ menu: the about box, the help file and the contact box.
+#include "frame/frame_texts.hpp"
+#include "frame/main_module.hpp"
+#include "runtime/services.hpp"
+
+namespace frame {
+
+void MainModule::VER_ON() {
+  if (about_form.is_open()) return;
+  // Opened without an owner: the main window stays usable meanwhile.
+  about_form = rt::Form::load("FORM2");
+  about_version_box = about_form.control(table_.about_version_label);
+  about_version_box.set_text(version_text);
+  about_notice_box = about_form.control(table_.about_notice_label);
+  about_notice_box.set_text(notice_text);
+}
+
+void MainModule::BUTTON1_ON() {
+  about_version_box = rt::Control();
+  about_notice_box = rt::Control();
+  about_form.close();
+}
+
+// The help file is opened by the desktop with its viewer, not waited for. A
+// help file that is missing or has no viewer is said in a message box; the
+// program goes on.
+void MainModule::TOPIC_ON() {
+  if (!rt::open_document(texts::kHelpFile)) {
+    rt::message_box(&main_form, texts::cannot_open_help(), texts::kHelpTitle, rt::MessageIcon::stop);
+  }
+}
+
+void MainModule::FAQ_ON() {
+  if (contact_form.is_open()) return;
+  contact_form = rt::Form::load("FORM3", &main_form);
+}
+
+void MainModule::BUTTON2_ON() { contact_form.close(); }
+
+}  // namespace frame

@@ -1,0 +1,124 @@
+#include "frame/io_file.hpp"
+
+#include <cfloat>
+#include <cmath>
+
+#include "runtime/cp932.hpp"
+#include "runtime/runtime_error.hpp"
+#include "runtime/sequential_file.hpp"
+
+namespace frame {
+
+namespace {
+
+constexpr int kFile = 1;
+
+// An out-of-range input (held as an infinity) is saved as the largest single
+// of its sign, so that the record always reads back.
+float savable(Single x) {
+  const float v = x.value();
+  if (std::isinf(v)) return std::copysign(FLT_MAX, v);
+  return v;
+}
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+// Whether the title, written as it is, reads back whole: the reader skips
+// leading blanks, treats a leading quote as the start of a quoted text, ends
+// at a comma or colon outside quotes and drops trailing blanks.
+bool reads_back_unquoted(const std::string& t) {
+  if (t.empty()) return true;
+  if (is_blank(t.front()) || t.front() == '"' || is_blank(t.back())) return false;
+  bool quoted = false;
+  for (char c : t) {
+    if (c == '"') quoted = !quoted;
+    if (!quoted && (c == ',' || c == ':')) return false;
+  }
+  return true;
+}
+
+void print_record(const SavedInputs& list) {
+  rt::SequentialFiles& f = rt::files();
+  for (const SavedNumber& n : list.numbers) {
+    f.print_number(kFile, savable(*n.value));
+    f.next_zone(kFile);
+  }
+  f.print_bytes(kFile, title_field_bytes(*list.title));
+  f.end_line(kFile);
+}
+
+// Steps of a save, also used by the handler to replace the file: make sure
+// the file exists, delete it, write a new one.
+void replace_file(const SavedInputs& list) {
+  rt::SequentialFiles& f = rt::files();
+  f.open(kFile, list.file_name, rt::FileMode::append);
+  f.close(kFile);
+  rt::kill_file(list.file_name);
+  f.open(kFile, list.file_name, rt::FileMode::output);
+  print_record(list);
+  f.close(kFile);
+}
+
+void load(const SavedInputs& list) {
+  rt::SequentialFiles& f = rt::files();
+  f.open(kFile, list.file_name, rt::FileMode::input);
+  for (const SavedNumber& n : list.numbers) *n.value = f.input_number(kFile);
+  *list.title = rt::cp932::to_utf8(f.input_text(kFile));
+  f.close(kFile);
+}
+
+void close_quietly() {
+  try {
+    rt::files().close(kFile);
+  } catch (const rt::RuntimeError&) {
+    // The file is gone from the table either way.
+  }
+}
+
+void store_defaults(const SavedInputs& list) {
+  for (const SavedNumber& n : list.numbers) *n.value = n.default_value;
+  *list.title = list.default_title;
+}
+
+}  // namespace
+
+std::string title_field_bytes(const std::string& title) {
+  std::string t = rt::cp932::to_utf8(rt::cp932::from_utf8(title).bytes);
+  if (reads_back_unquoted(t)) return rt::cp932::from_utf8(t).bytes;
+  if (t.find('"') != std::string::npos) {
+    // A quoted text ends at the next quote: inner quotes become full-width.
+    std::string inner;
+    for (char c : t) inner += c == '"' ? std::string("＂") : std::string(1, c);
+    t = inner;
+  }
+  return rt::cp932::from_utf8("\"" + t + "\"").bytes;
+}
+
+IoResult IO_FILE(Single mode, const SavedInputs& list) {
+  // Each pass is one try of the load or save; a handled failure puts the
+  // defaults in place and tries again. Three passes are more than a working
+  // folder ever needs.
+  for (int pass = 0; pass < 3; ++pass) {
+    try {
+      if (mode == kLoad) {
+        load(list);
+      } else {
+        replace_file(list);
+      }
+      return IoResult::done;
+    } catch (const rt::RuntimeError&) {
+      // Handler: the defaults replace the caller's values and the file.
+      store_defaults(list);
+      try {
+        close_quietly();
+        replace_file(list);
+      } catch (const rt::RuntimeError&) {
+        close_quietly();
+        return IoResult::cannot_write;
+      }
+    }
+  }
+  return IoResult::cannot_write;
+}
+
+}  // namespace frame

@@ -1,0 +1,93 @@
+// velmora and drasin as the frame sees them: the same frame, told apart by
+// these tables.
+#include "open_channel/program_tables.hpp"
+
+#include "open_channel/model.hpp"
+
+namespace open_channel {
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// "textA" … "textB"
+Names labels(int first, int last) {
+  Names names;
+  for (int k = first; k <= last; ++k) names.push_back("text" + std::to_string(k));
+  return names;
+}
+
+Names operator+(Names a, const Names& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+const std::string kNotice = "(C) 水路・管渠 水理設計ツール";
+const std::string kDefaultTitle = "SP0.00～SP1000.00 右側道路側溝";
+const Names kPrintOptions = {"check1", "check2", "check3", "check4"};
+
+frame::ProgramTable velmora_table(Model& m) {
+  frame::ProgramTable t;
+  t.caption = "Kelbrin(台形断面)";
+  t.version_text = "Version 1.60.04";
+  t.notice_text = kNotice;
+  t.field_names = {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT8", "EDIT5", "EDIT6", "EDIT7"};
+  t.numbers = {
+      {"EDIT1", &m.q_discharge, 0.06f}, {"EDIT2", &m.slope_inv, 200.0f}, {"EDIT3", &m.bottom_width, 0.3f},
+      {"EDIT4", &m.manning_n, 0.016f},  {"EDIT8", &m.side_slope, 0.3f},  {"EDIT5", &m.fb_plus, 0.1f},
+      {"EDIT6", &m.fb_star, 0.07f},
+  };
+  t.title_edit = "EDIT7";
+  t.sheet_title = &m.sheet_title;
+  t.default_title = kDefaultTitle;
+  t.saved_inputs_file = "LOM_V.DTA";
+  t.number_labels = labels(23, 29) + labels(30, 34) + Names{"text79", "text80", "text35", "text36", "text45",
+                                                             "text46"} +
+                    labels(47, 50) + Names{"text76", "text51", "text52", "text63", "text64", "text84", "text85"};
+  t.text_labels = {"text41"};
+  t.check_boxes = kPrintOptions;
+  return t;
+}
+
+frame::ProgramTable drasin_table(Model& m) {
+  frame::ProgramTable t;
+  t.caption = "Kelbrin(矩形断面)";
+  t.version_text = "Version 1.50.04";
+  t.notice_text = kNotice;
+  t.field_names = {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"};
+  t.numbers = {
+      {"EDIT1", &m.q_discharge, 0.06f}, {"EDIT2", &m.slope_inv, 200.0f}, {"EDIT3", &m.bottom_width, 0.3f},
+      {"EDIT4", &m.manning_n, 0.016f},  {"EDIT5", &m.fb_plus, 0.1f},     {"EDIT6", &m.fb_star, 0.07f},
+  };
+  t.title_edit = "EDIT7";
+  t.sheet_title = &m.sheet_title;
+  t.default_title = kDefaultTitle;
+  t.saved_inputs_file = "LOM_U.DTA";
+  t.number_labels = labels(23, 29) + Names{"text77", "text78"} + labels(30, 34) +
+                    Names{"text35", "text36", "text45", "text46"} + labels(47, 52) +
+                    Names{"text63", "text64", "text82", "text83"};
+  t.text_labels = {"text41"};
+  t.check_boxes = kPrintOptions;
+  return t;
+}
+
+}  // namespace
+
+Model& model() {
+  static Model m;
+  return m;
+}
+
+bool find_program(std::string_view name, frame::Program* program) {
+  if (name == "velmora") {
+    program->table = velmora_table(model());
+  } else if (name == "drasin") {
+    program->table = drasin_table(model());
+  } else {
+    return false;
+  }
+  program->install = nullptr;
+  return true;
+}
+
+}  // namespace open_channel

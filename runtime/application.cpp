@@ -1,0 +1,54 @@
+#include "runtime/application.hpp"
+
+#include <QApplication>
+#include <QFont>
+#include <cstdlib>
+
+#include "runtime/keyboard_watch.hpp"
+#include "runtime/services.hpp"
+
+namespace rt {
+
+namespace {
+
+std::string running_program;
+
+// The layouts name the faces of their home desktop; the fixed-pitch IPA
+// faces stand in for them, with the same cell widths.
+void install_face_substitutions() {
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic");
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic");
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ 明朝"), "IPAMincho");
+}
+
+}  // namespace
+
+struct Application::Impl {
+  explicit Impl(int& argc, char** argv) : app(argc, argv) {}
+  QApplication app;
+};
+
+Application::Application(int& argc, char** argv, const std::string& program_name) {
+  running_program = program_name;
+  // The layouts are in 0.1 mm and the fonts in points: take the screen at 96
+  // pixels per inch so that both keep their proportions everywhere.
+  ::setenv("QT_FONT_DPI", "96", 0);
+  impl_ = new Impl(argc, argv);
+  install_face_substitutions();
+  QFont base(QString::fromUtf8("ＭＳ ゴシック"));
+  base.setPointSize(9);
+  QApplication::setFont(base);
+  install_keyboard_watch(impl_->app);
+}
+
+Application::~Application() { delete impl_; }
+
+const std::string& Application::program_name() { return running_program; }
+
+void report_runtime_error(const RuntimeError& error) {
+  const std::string text = std::string(error.what()) + "\r\nモジュール: " + error.module() +
+                           "  行: " + std::to_string(error.line());
+  message_box(nullptr, text, "実行時エラー", MessageIcon::stop);
+}
+
+}  // namespace rt

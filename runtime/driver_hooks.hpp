@@ -1,0 +1,19 @@
+// Hooks through which the headless test driver answers what would otherwise
+// wait for a person: message boxes are reported and answered OK, documents
+// are reported instead of being opened in a viewer.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace rt::driver {
+
+struct Hooks {
+  std::function<void(const std::string& title, const std::string& text)> message_box;
+  std::function<void(const std::string& path)> open_document;
+};
+
+void set_hooks(Hooks hooks);
+const Hooks& hooks();
+
+}  // namespace rt::driver

@@ -1,0 +1,80 @@
+// Numbered sequential files (#1, #2, ...) as the program statements use them:
+// open for input, output or append, print a line of items in 14-column zones,
+// read a list of values, close, delete a file by name. Every failure is a
+// RuntimeError raised at the caller's statement, so that a module's error
+// trap can catch it.
+//
+// The files hold bytes: callers convert text to and from the file's code
+// page. Columns are counted in bytes.
+#pragma once
+
+#include <cstdio>
+#include <map>
+#include <source_location>
+#include <string>
+
+#include "runtime/runtime_error.hpp"
+
+namespace rt {
+
+enum class FileMode {
+  input,   // the file must exist
+  output,  // a new file is created; fails when the file exists
+  append,  // created when missing
+};
+
+class SequentialFiles {
+ public:
+  SequentialFiles() = default;
+  SequentialFiles(const SequentialFiles&) = delete;
+  SequentialFiles& operator=(const SequentialFiles&) = delete;
+  ~SequentialFiles();
+
+  void open(int number, const std::string& path, FileMode mode,
+            std::source_location where = std::source_location::current());
+  // Closing a file that is not open does nothing.
+  void close(int number, std::source_location where = std::source_location::current());
+  bool is_open(int number) const;
+
+  // Print statement pieces. A number is printed as its number text and one
+  // blank; `next_zone` moves to the next multiple of 14 columns (14 further
+  // columns when the line already stands on one); `end_line` writes CR LF.
+  void print_number(int number, float value, std::source_location where = std::source_location::current());
+  void print_bytes(int number, const std::string& bytes,
+                   std::source_location where = std::source_location::current());
+  void next_zone(int number, std::source_location where = std::source_location::current());
+  void end_line(int number, std::source_location where = std::source_location::current());
+
+  // List input. A number field: blanks and line ends before it are skipped;
+  // it ends at a blank, comma, colon or line end, and must be a whole number
+  // text within the single precision range. A text field: blanks before it
+  // are skipped; a field that begins with a double quote is read up to the
+  // closing quote; otherwise up to the first comma or colon outside double
+  // quotes or the line end, trailing blanks removed. A field after the end
+  // of the file is an error.
+  float input_number(int number, std::source_location where = std::source_location::current());
+  std::string input_text(int number, std::source_location where = std::source_location::current());
+
+ private:
+  struct OpenFile {
+    std::FILE* stream = nullptr;
+    FileMode mode = FileMode::input;
+    int column = 0;
+  };
+  OpenFile& file(int number, std::source_location where);
+  void write(OpenFile& f, const std::string& bytes, std::source_location where);
+
+  std::map<int, OpenFile> files_;
+};
+
+// Deletes a file by name; a missing file is an error.
+void kill_file(const std::string& path, std::source_location where = std::source_location::current());
+
+}  // namespace rt
+
+namespace rt {
+
+// The program's numbered files.
+SequentialFiles& files();
+
+}  // namespace rt
