@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "runtime/keyboard_watch.hpp"
+#include "runtime/printer/font_faces.hpp"
 #include "runtime/services.hpp"
 
 namespace rt {
@@ -12,14 +13,6 @@ namespace rt {
 namespace {
 
 std::string running_program;
-
-// The layouts name the faces of their home desktop; the fixed-pitch IPA
-// faces stand in for them, with the same cell widths.
-void install_face_substitutions() {
-  QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), "IPAGothic");
-  QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), "IPAPGothic");
-  QFont::insertSubstitution(QString::fromUtf8("ＭＳ 明朝"), "IPAMincho");
-}
 
 }  // namespace
 
@@ -34,7 +27,7 @@ Application::Application(int& argc, char** argv, const std::string& program_name
   // pixels per inch so that both keep their proportions everywhere.
   ::setenv("QT_FONT_DPI", "96", 0);
   impl_ = new Impl(argc, argv);
-  install_face_substitutions();
+  install_font_substitutions();
   QFont base(QString::fromUtf8("ＭＳ ゴシック"));
   base.setPointSize(9);
   QApplication::setFont(base);
