@@ -27,6 +27,9 @@ Application::Application(int& argc, char** argv, const std::string& program_name
   // pixels per inch so that both keep their proportions everywhere.
   ::setenv("QT_FONT_DPI", "96", 0);
   impl_ = new Impl(argc, argv);
+  // One look on every desktop: the forms give their own colours, and the
+  // style must not repaint them from the desktop's theme.
+  QApplication::setStyle("Fusion");
   install_font_substitutions();
   QFont base(QString::fromUtf8("ＭＳ ゴシック"));
   base.setPointSize(9);

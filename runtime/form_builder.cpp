@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QValidator>
 #include <map>
 
@@ -83,6 +84,8 @@ void set_colors(QWidget* w, const QJsonObject& c, QPalette::ColorRole text_role,
   if (c.contains("color")) pal.setColor(text_role, color_of(c["color"].toString()));
   if (c.contains("background")) {
     pal.setColor(back_role, color_of(c["background"].toString()));
+    // Buttons and check boxes fill their background in the button colour.
+    pal.setColor(w->backgroundRole(), color_of(c["background"].toString()));
     w->setAutoFillBackground(true);
   }
   w->setPalette(pal);
@@ -244,9 +247,9 @@ FormWindow* build_form(const QString& name, QWidget* owner) {
 
   const bool has_menu = d.contains("menu");
   if (has_menu) {
+    // The menu keeps the desktop's menu colours, not the form's black.
     QMenuBar* bar = form->menuBar();
-    QPalette menu_pal = QApplication::palette(bar);
-    bar->setPalette(menu_pal);
+    bar->setPalette(QApplication::style()->standardPalette());
     bar->setAutoFillBackground(true);
     build_menu(form, bar, d["menu"].toArray());
   }
