@@ -1,0 +1,97 @@
+// UJ: uniform flow in a rectangular channel by Manning's formula, solved for
+// the depth H in the form (1/n) · i^(1/2) · (B·H)^(5/3) − Q · (B + 2·H)^(2/3) = 0.
+// Every statement stores a single.
+#include "open_channel/solvers/depth_search.hpp"
+#include "open_channel/solvers/drasin_solvers.hpp"
+#include "open_channel/solvers/fp_fault_watch.hpp"
+#include "open_channel/solvers/result_checks.hpp"
+#include "open_channel/solvers/section_solutions.hpp"
+
+namespace open_channel {
+
+namespace {
+
+// One Newton pass on the uniform-flow residual; g is its derivative.
+struct RectangleUniformPass {
+  Single Q, B, n, i;
+
+  Single residual(Single H) const {
+    const Single t = rt::pow(H * B, 1.6666666f) * rt::sqrt(i) / n;
+    const Single u = Q * rt::pow(B + 2 * H, 0.6666667f);
+    const Single f = t - u;
+    return f;
+  }
+
+  Single step(Single H, Single f) const {
+    const Single t = rt::sqrt(i) * rt::pow(H * B, 0.6666667f) * B / n * 1.6666666f;
+    Single u = rt::pow(B + 2 * H, -0.33333334f) / H;
+    u = u * Q * H * 1.3333334f;
+    const Single g = t - u;
+    const Single delta = f / g;
+    return delta;
+  }
+};
+
+}  // namespace
+
+frame::SolveStatus solve_rectangle_uniform(const RectangleChannel& c, DepthSearch search,
+                                           RectangleUniformFlow& r) {
+  FpFaultWatch watch;
+  const Single start = c.B * 20;
+  const Single i = 1 / c.I;
+  const RectangleUniformPass pass{c.Q, c.B, c.n, i};
+  const SearchEnd found = find_depth(pass, start, search, r.H, watch);
+  if (found != SearchEnd::converged) return status_of(found);
+
+  // Faults met on a discarded Newton step do not count against the depth found.
+  watch.reset();
+  r.W = c.B;
+  const Single freeboard_coefficient = 0.1f;
+  const SearchEnd raised = raise_to_capacity(c.Q, r.H, [&] {
+    r.A = c.B * r.H;
+    r.S = r.H;
+    r.R = r.A / (c.B + 2 * r.S);
+    r.V = 1 / c.n * rt::sqrt(i) * rt::pow(r.R, 0.6666667f);
+    r.hv = rt::powi(r.V, 2) / 2 / 9.8f;
+    r.Fb = c.Fb_star * r.H + r.hv + c.Fb_plus;
+    r.Fbs = freeboard_coefficient * r.V * rt::sqrt(r.H);
+    r.Fr = r.V / rt::sqrt(9.8f * r.H);
+    r.QD = r.A * r.V;
+    return r.QD;
+  });
+  if (raised != SearchEnd::converged) return status_of(raised);
+
+  // The added height whose area B · dH is 20 % of A.
+  r.dH = r.A * 0.2f / c.B;
+
+  const bool finite = all_finite({r.H, r.W, r.A, r.S, r.R, r.V, r.hv, r.Fb, r.Fbs, r.Fr, r.QD, r.dH});
+  if (watch.faulted() || !finite) return frame::SolveStatus::arithmetic_fault;
+  return frame::SolveStatus::solved;
+}
+
+frame::SolveStatus UJ(const Single& Q, const Single& B, const Single& n, const Single& I, const Single& Fb_plus,
+                      const Single& Fb_star, Single& QD, Single& H, Single& hv, Single& V, Single& W, Single& A,
+                      Single& S, Single& R, Single& Fb, Single& Fr, Single& Fbs, Single& dH) {
+  RectangleUniformFlow r;
+  const frame::SolveStatus status =
+      solve_rectangle_uniform({Q, B, n, I, Fb_plus, Fb_star}, DepthSearch::plain_then_bracketed, r);
+  if (status != frame::SolveStatus::solved) return status;
+  if (!round_three_decimals({&r.H, &r.W, &r.A, &r.S, &r.R, &r.V, &r.hv, &r.Fb, &r.Fbs, &r.Fr, &r.QD, &r.dH})) {
+    return frame::SolveStatus::arithmetic_fault;
+  }
+  QD = r.QD;
+  H = r.H;
+  hv = r.hv;
+  V = r.V;
+  W = r.W;
+  A = r.A;
+  S = r.S;
+  R = r.R;
+  Fb = r.Fb;
+  Fr = r.Fr;
+  Fbs = r.Fbs;
+  dH = r.dH;
+  return frame::SolveStatus::solved;
+}
+
+}  // namespace open_channel
