@@ -2,7 +2,9 @@
 // these tables.
 #include "open_channel/program_tables.hpp"
 
+#include "open_channel/calc_command.hpp"
 #include "open_channel/model.hpp"
+#include "runtime/events.hpp"
 
 namespace open_channel {
 
@@ -79,14 +81,13 @@ Model& model() {
 }
 
 bool find_program(std::string_view name, frame::Program* program) {
-  if (name == "velmora") {
-    program->table = velmora_table(model());
-  } else if (name == "drasin") {
-    program->table = drasin_table(model());
-  } else {
-    return false;
-  }
-  program->install = nullptr;
+  const bool velmora = name == "velmora";
+  if (!velmora && name != "drasin") return false;
+  program->table = velmora ? velmora_table(model()) : drasin_table(model());
+  const CalcTable* calc = velmora ? &velmora_calc() : &drasin_calc();
+  program->install = [calc](frame::MainModule& main) {
+    rt::register_procedure("CALC_ON", [&main, calc] { CALC_ON(main, model(), *calc); });
+  };
   return true;
 }
 
