@@ -38,6 +38,14 @@ void message_box(const Form* owner, const std::string& text, const std::string& 
   box.exec();
 }
 
+void beep() {
+  if (driver::hooks().beep) {
+    driver::hooks().beep();
+    return;
+  }
+  QApplication::beep();
+}
+
 namespace {
 
 // Folder of the single-copy locks: the user's runtime folder, or a folder of

@@ -14,6 +14,9 @@ enum class MessageIcon { none, stop, information };
 // stays above it). Returns when the box is closed.
 void message_box(const Form* owner, const std::string& text, const std::string& title, MessageIcon icon);
 
+// Sounds the desktop's standard beep once.
+void beep();
+
 // The single-copy test: takes the system-wide lock named after the program
 // and tells whether another copy already holds it. The lock is held until
 // the process ends. A lock that cannot be created at all is a runtime error.

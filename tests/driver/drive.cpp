@@ -54,6 +54,7 @@ int main(int argc, char** argv) {
     std::printf("msgbox %s: %s\n", title.c_str(), one_line(text).c_str());
   };
   hooks.open_document = [](const std::string& path) { std::printf("open %s\n", path.c_str()); };
+  hooks.beep = [] { std::printf("beep\n"); };
   rt::driver::set_hooks(hooks);
 
   drive::ScriptRunner runner(actions);
