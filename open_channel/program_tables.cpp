@@ -4,6 +4,8 @@
 
 #include "open_channel/calc_command.hpp"
 #include "open_channel/model.hpp"
+#include "open_channel/print_commands.hpp"
+#include "open_channel/window_sketch.hpp"
 #include "runtime/events.hpp"
 
 namespace open_channel {
@@ -85,8 +87,12 @@ bool find_program(std::string_view name, frame::Program* program) {
   if (!velmora && name != "drasin") return false;
   program->table = velmora ? velmora_table(model()) : drasin_table(model());
   const CalcTable* calc = velmora ? &velmora_calc() : &drasin_calc();
-  program->install = [calc](frame::MainModule& main) {
+  const SheetPages* pages = velmora ? &velmora_pages() : &drasin_pages();
+  const GraphProcedure graph = velmora ? GRAPH_V : GRAPH_U;
+  program->install = [calc, pages, graph](frame::MainModule& main) {
     rt::register_procedure("CALC_ON", [&main, calc] { CALC_ON(main, model(), *calc); });
+    register_print_commands(main, model(), *pages);
+    main.Graph = [&main, graph] { open_channel::Graph(main, graph); };
   };
   return true;
 }

@@ -8,8 +8,11 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <utility>
 #include <vector>
+
+#include "runtime/printer/printer.hpp"
 
 namespace rt::detail {
 
@@ -30,17 +33,30 @@ class ClientArea : public QWidget {
   QString form_name_;
 };
 
-// A picture box: a white surface that keeps what was drawn on it.
+// A picture box: a white surface that keeps what was drawn on it and
+// shows it again whenever it is repainted.
 class PictureBox : public QWidget {
  public:
   explicit PictureBox(QWidget* parent);
-  QImage& image() { return image_; }
+  // The kept image, the size of the box (also before the box was first
+  // shown, so that a form's start event can already draw on it).
+  QImage& image();
+
+  // Screen pixels per unit of the box's drawing (0.1 mm at 96 dpi, the
+  // scale of the form descriptions).
+  static double pixels_per_unit();
+
+  // Draws on the kept image through a printer object in 0.1 mm, black on
+  // white, in the box's own font, and shows the result.
+  void draw(const std::function<void(Printer&)>& drawing);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void fit_image();
+
   QImage image_;
 };
 

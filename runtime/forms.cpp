@@ -75,6 +75,13 @@ void Control::set_focus() {
 
 WindowHandle Control::hwnd() const { return bound() ? reinterpret_cast<WindowHandle>(link_->widget.data()) : 0; }
 
+void Control::draw(const std::function<void(Printer&)>& drawing) {
+  if (!bound()) return;
+  auto* box = dynamic_cast<detail::PictureBox*>(link_->widget.data());
+  if (!box) throw RuntimeError("ピクチャボックスではありません: " + link_->name);
+  box->draw(drawing);
+}
+
 // --- MenuItem --------------------------------------------------------------
 
 bool MenuItem::enabled() const { return link_ && link_->action && link_->action->isEnabled(); }

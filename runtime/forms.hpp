@@ -5,6 +5,7 @@
 // ignores what it is told.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,7 +24,7 @@ class FormWindow;
 FormWindow* window_of(const Form& form);
 }  // namespace detail
 
-class Surface;  // drawing surface of a picture box
+class Printer;  // the drawing surface of a picture box
 
 class Control {
  public:
@@ -43,6 +44,13 @@ class Control {
 
   void set_focus();
   WindowHandle hwnd() const;
+
+  // A picture box: `drawing` draws on the image the box keeps, through a
+  // printer object in the box's units (0.1 mm, y downward from its top-left
+  // corner), black on white, in the box's own font. The box shows what was
+  // drawn for as long as it lives; nothing clears it. Any other control is a
+  // runtime error.
+  void draw(const std::function<void(Printer&)>& drawing);
 
  private:
   friend class Form;

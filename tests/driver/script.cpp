@@ -7,9 +7,10 @@ namespace drive {
 
 namespace {
 
-const std::set<std::string> kVerbs = {"type",  "key",  "press", "release", "compose", "commit", "click",
-                                      "menu",  "check", "dump", "close",   "end",     "wait"};
-const std::set<std::string> kWithoutTarget = {"dump", "close", "end"};
+const std::set<std::string> kVerbs = {"type",  "key",   "press", "release", "compose", "commit",
+                                      "click", "menu",  "check", "dump",    "close",   "end",
+                                      "wait",  "print-to", "cancel-print", "save-picture"};
+const std::set<std::string> kWithoutTarget = {"dump", "close", "end", "cancel-print"};
 
 }  // namespace
 

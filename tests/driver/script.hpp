@@ -9,8 +9,9 @@ namespace drive {
 
 struct Action {
   int line = 0;
-  std::string verb;     // type, key, press, release, compose, commit, click, menu, check, dump, close, end, wait
-  std::string target;   // control, key or menu item
+  std::string verb;     // type, key, press, release, compose, commit, click, menu, check, dump, close, end, wait,
+                        // print-to, cancel-print, save-picture
+  std::string target;   // control, key, menu item or file
   std::string text;     // the rest of the line after the target and one blank
 };
 

@@ -16,6 +16,7 @@
 
 #include "runtime/form_window.hpp"
 #include "runtime/message_loop.hpp"
+#include "runtime/printer/print_dialog_route.hpp"
 
 namespace drive {
 
@@ -161,6 +162,12 @@ bool ScriptRunner::perform(const Action& a) {
     gui([] { dump(); });
   } else if (a.verb == "wait") {
     sleep_ms(std::atoi(a.target.c_str()));
+  } else if (a.verb == "print-to") {
+    // The next print dialog answers OK with a PDF file as the printer.
+    const std::string path = a.text.empty() ? a.target : a.target + " " + a.text;
+    rt::answer_next_print_dialog(rt::PrintDialogAnswer::print_to_pdf(path));
+  } else if (a.verb == "cancel-print") {
+    rt::answer_next_print_dialog(rt::PrintDialogAnswer::cancel());
   } else if (a.verb == "key") {
     if (a.target == "Tab") {
       gui([] {
@@ -215,6 +222,10 @@ bool ScriptRunner::perform(const Action& a) {
         composing_.erase(a.target);
       } else if (a.verb == "click") {
         QTest::mouseClick(w, Qt::LeftButton);
+      } else if (a.verb == "save-picture") {
+        auto* box = dynamic_cast<rt::detail::PictureBox*>(w);
+        if (!box) return void(problem = "not a picture box");
+        if (!box->image().save(text, "PNG")) problem = "cannot write " + a.text;
       } else if (a.verb == "check") {
         auto* box = qobject_cast<QCheckBox*>(w);
         if (!box) return void(problem = "not a check box");

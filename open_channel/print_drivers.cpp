@@ -1,0 +1,51 @@
+#include "open_channel/print_drivers.hpp"
+
+#include "frame/print_driver.hpp"
+#include "open_channel/velmora_sheets.hpp"
+
+namespace open_channel {
+
+namespace {
+
+template <class Sheet>
+void print_sheet(rt::Form& main_form, std::string_view document_name, void (*page)(rt::Printer&, const Sheet&),
+                 const Sheet& sheet) {
+  frame::print_one_page(main_form, document_name, [page, &sheet](rt::Printer& p) {
+    if (page) page(p, sheet);
+  });
+}
+
+}  // namespace
+
+const SheetPages& velmora_pages() {
+  static const SheetPages pages{"台形断面", velmora::JN_PAGE1, velmora::JY_PAGE1, velmora::JSY_PAGE1, nullptr,
+                                nullptr};
+  return pages;
+}
+
+const SheetPages& drasin_pages() {
+  static const SheetPages pages{"矩形断面", nullptr, nullptr, nullptr, nullptr, nullptr};
+  return pages;
+}
+
+void PJN(rt::Form& main_form, const SheetPages& pages, const UniformSheet& sheet) {
+  print_sheet(main_form, pages.document_name, pages.JN_PAGE1, sheet);
+}
+
+void PJY(rt::Form& main_form, const SheetPages& pages, const UniformSheet& sheet) {
+  print_sheet(main_form, pages.document_name, pages.JY_PAGE1, sheet);
+}
+
+void PJSY(rt::Form& main_form, const SheetPages& pages, const UniformSheet& sheet) {
+  print_sheet(main_form, pages.document_name, pages.JSY_PAGE1, sheet);
+}
+
+void PSY(rt::Form& main_form, const SheetPages& pages, const CriticalSheet& sheet) {
+  print_sheet(main_form, pages.document_name, pages.SY_PAGE1, sheet);
+}
+
+void PSN(rt::Form& main_form, const SheetPages& pages, const CriticalSheet& sheet) {
+  print_sheet(main_form, pages.document_name, pages.SN_PAGE1, sheet);
+}
+
+}  // namespace open_channel

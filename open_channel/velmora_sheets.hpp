@@ -1,0 +1,16 @@
+// The page procedures of velmora's calculation sheets: each draws its one
+// page on the printer object of the job its driver started.
+#pragma once
+
+#include "open_channel/sheet_values.hpp"
+#include "runtime/printer/printer.hpp"
+
+namespace open_channel::velmora {
+
+// Uniform flow: without freeboard (module Pjn), with the freeboard Fb (Pjy),
+// with the supercritical-type freeboard Fbs (PJSY).
+void JN_PAGE1(rt::Printer& p, const UniformSheet& s);
+void JY_PAGE1(rt::Printer& p, const UniformSheet& s);
+void JSY_PAGE1(rt::Printer& p, const UniformSheet& s);
+
+}  // namespace open_channel::velmora

@@ -1,0 +1,70 @@
+#include "page_lines.hpp"
+
+#include <cmath>
+#include <map>
+
+#include "runtime/printer/text_cells.hpp"
+
+namespace sheet_test {
+
+namespace {
+
+constexpr double kRaisedPoints = 8;
+
+double end_of(const rt::TextOp& t) { return t.at.x + rt::cell_count(t.text) * t.cell_height / 2; }
+
+// Texts of one height, in drawing order.
+std::map<double, std::vector<rt::TextOp>> texts_by_height(const rt::Recorder& page) {
+  std::map<double, std::vector<rt::TextOp>> rows;
+  for (const rt::TextOp& t : page.texts())
+    if (t.quarter_turns == 0) rows[t.at.y].push_back(t);
+  return rows;
+}
+
+bool is_printed_line(const std::vector<rt::TextOp>& row) { return !row.empty() && row.front().at.x == 0; }
+
+}  // namespace
+
+std::vector<PageLine> printed_lines(const rt::Recorder& page) {
+  std::vector<PageLine> lines;
+  for (const auto& [y, row] : texts_by_height(page)) {
+    if (!is_printed_line(row)) continue;
+    PageLine line{y, {}};
+    double x = 0;
+    for (const rt::TextOp& t : row) {
+      if (std::abs(t.at.x - x) > 1e-9) line.text += "<gap>";
+      line.text += t.font.points == kRaisedPoints ? "^(" + t.text + ")" : t.text;
+      x = end_of(t);
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> printed_texts(const rt::Recorder& page) {
+  std::vector<std::string> texts;
+  for (const PageLine& l : printed_lines(page)) texts.push_back(l.text);
+  return texts;
+}
+
+const PageLine* find_line(const std::vector<PageLine>& lines, const std::string& part) {
+  for (const PageLine& l : lines)
+    if (l.text.find(part) != std::string::npos) return &l;
+  return nullptr;
+}
+
+std::vector<rt::TextOp> drawn_texts(const rt::Recorder& page) {
+  const auto rows = texts_by_height(page);
+  std::vector<rt::TextOp> drawn;
+  for (const rt::TextOp& t : page.texts()) {
+    if (t.quarter_turns != 0 || !is_printed_line(rows.at(t.at.y))) drawn.push_back(t);
+  }
+  return drawn;
+}
+
+int cell_column(const std::string& text, const std::string& mark) {
+  const auto at = text.find(mark);
+  return at == std::string::npos ? -1 : rt::cell_count(text.substr(0, at));
+}
+
+}  // namespace sheet_test

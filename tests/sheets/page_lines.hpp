@@ -1,0 +1,31 @@
+// Reads a recorded page back as the lines a reader sees: the texts that the
+// print statements put on one line, joined from the left edge, with raised
+// characters written as ^(…); the sketch labels apart.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "runtime/printer/recorder.hpp"
+
+namespace sheet_test {
+
+struct PageLine {
+  double y = 0;
+  std::string text;  // "<gap>" marks texts that do not follow each other
+};
+
+// Lines that start at x 0 (the print statements), top to bottom.
+std::vector<PageLine> printed_lines(const rt::Recorder& page);
+std::vector<std::string> printed_texts(const rt::Recorder& page);
+
+// The first printed line whose text contains `part`, or nullptr.
+const PageLine* find_line(const std::vector<PageLine>& lines, const std::string& part);
+
+// The texts drawn elsewhere (sketch labels), in drawing order.
+std::vector<rt::TextOp> drawn_texts(const rt::Recorder& page);
+
+// Cell column of the first `mark` in a line of body-size text.
+int cell_column(const std::string& text, const std::string& mark);
+
+}  // namespace sheet_test

@@ -1,0 +1,74 @@
+#include "sheet_support.hpp"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "open_channel/model.hpp"
+#include "open_channel/solvers/velmora_solvers.hpp"
+#include "runtime/printer/printer.hpp"
+
+namespace sheet_test {
+
+open_channel::UniformSheet velmora_default_sheet() {
+  open_channel::Model m{};
+  m.calc_q_discharge = 0.06f;
+  m.calc_slope_inv = 200.0f;
+  m.calc_bottom_width = 0.3f;
+  m.calc_manning_n = 0.016f;
+  m.calc_side_slope = 0.3f;
+  m.calc_fb_plus = 0.1f;
+  m.calc_fb_star = 0.07f;
+  m.q_design_12 = 1.2f * m.calc_q_discharge;
+  open_channel::VJ(m.calc_q_discharge, m.calc_bottom_width, m.calc_manning_n, m.calc_side_slope, m.calc_slope_inv,
+                   m.calc_fb_plus, m.calc_fb_star, m.back_q_qd, m.depth_h, m.velocity_head_hv, m.hydraulic_depth_hh,
+                   m.velocity_v, m.surface_width_w, m.flow_area_a, m.side_length_s, m.hydraulic_radius_r,
+                   m.freeboard_fb, m.froude_fr, m.sc_freeboard_fbs, m.margin_dh20);
+  open_channel::VJ(m.q_design_12, m.calc_bottom_width, m.calc_manning_n, m.calc_side_slope, m.calc_slope_inv,
+                   m.calc_fb_plus, m.calc_fb_star, m.back_q_qd_12, m.depth_h_12, m.velocity_head_hv_12,
+                   m.hydraulic_depth_hh_12, m.velocity_v_12, m.surface_width_w_12, m.flow_area_a_12,
+                   m.side_length_s_12, m.hydraulic_radius_r_12, m.freeboard_fb_12, m.froude_fr_12,
+                   m.sc_freeboard_fbs_12, m.margin_dh20_12);
+  m.sheet_title = "SP0.00～SP1000.00 右側道路側溝";
+  m.opt_header = 0;
+  m.opt_title = 1;
+  m.opt_mincho = 0;
+  m.opt_print_h12 = 0;
+  return open_channel::uniform_sheet(m);
+}
+
+rt::Recorder record_page(open_channel::UniformPage page, const open_channel::UniformSheet& sheet) {
+  rt::Recorder recorder;
+  rt::Printer printer(recorder);
+  printer.start_page();
+  page(printer, sheet);
+  printer.end_page();
+  return recorder;
+}
+
+std::string compare_with_golden(const std::string& name, const std::string& dump) {
+  const std::string path = std::string(GOLDEN_DIR) + "/" + name + ".txt";
+  if (std::getenv("UPDATE_GOLDEN")) {
+    std::ofstream(path, std::ios::binary) << dump;
+    return {};
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "no golden file " + path + " (run with UPDATE_GOLDEN=1 to write it)";
+  const std::string golden(std::istreambuf_iterator<char>(in), {});
+  if (golden == dump) return {};
+  std::istringstream want(golden), got(dump);
+  std::string w, g;
+  for (int line = 1;; ++line) {
+    const bool more_w = static_cast<bool>(std::getline(want, w));
+    const bool more_g = static_cast<bool>(std::getline(got, g));
+    if (!more_w && !more_g) break;
+    if (w != g || more_w != more_g) {
+      return name + ".txt line " + std::to_string(line) + ":\n  golden:   " + (more_w ? w : "(end)") +
+             "\n  recorded: " + (more_g ? g : "(end)");
+    }
+  }
+  return name + ".txt differs";
+}
+
+}  // namespace sheet_test
