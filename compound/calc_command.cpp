@@ -65,6 +65,7 @@ void CALC_ON(frame::MainModule& main, Model& m, const CalcTable& t) {
                               {"text60", section_state_text(s.section_state)}};
 
   m = s;
+  m.calculated = sheet_numbers(s);
   for (const auto& [label, text] : used) main.label(label).set_text(text);
   for (const auto& [label, text] : results) main.label(label).set_text(text);
   // The single-section line comes with the desktop's standard beep.

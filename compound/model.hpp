@@ -1,12 +1,13 @@
 // The data of quorvel and mestra in one place, under the names the programs
 // use: the inputs as the edits set them (the calculation works on these
 // themselves and leaves the wall height rounded to three decimals), every
-// result of the compound-section solver, and the print options. mestra has
-// no wall slope; it leaves side_slope at 0.
+// result of the compound-section solver, the numbers the sheet prints, and
+// the print options. mestra has no wall slope; it leaves side_slope at 0.
 #pragma once
 
 #include <string>
 
+#include "compound/sheet_values.hpp"
 #include "runtime/number.hpp"
 
 namespace compound {
@@ -45,6 +46,12 @@ struct Model {
   Single hydraulic_depth_sh, velocity_head_hv, froude_fr, freeboard_fb;
   Single section_state;  // 2: the main channel alone carries Q; 0: compound section
   std::string regime_text;  // the flow-state text shown beside Fr
+
+  // The sheet's numbers as the last successful calculation used and left
+  // them. 印刷 prints these rather than the input globals: typing into a field
+  // after 計算 changes its input without clearing the results, and the sheet
+  // must not show inputs that its results were not worked out from.
+  SheetNumbers calculated;
 
   // Print options, read from the check boxes by the print command.
   Single opt_header;

@@ -6,6 +6,8 @@
 
 #include "compound/calc_command.hpp"
 #include "compound/model.hpp"
+#include "compound/print_command.hpp"
+#include "compound/window_sketch.hpp"
 #include "runtime/events.hpp"
 
 namespace compound {
@@ -84,9 +86,11 @@ bool find_program(std::string_view name, frame::Program* program) {
   if (!quorvel && name != "mestra") return false;
   program->table = table_of(quorvel ? kQuorvel : kMestra, model());
   const CalcTable* calc = quorvel ? &quorvel_calc() : &mestra_calc();
-  // The sketch (Graph) and the print command come with the printed sheet.
-  program->install = [calc](frame::MainModule& main) {
+  const MainChannel channel = quorvel ? MainChannel::trapezoid : MainChannel::rectangle;
+  program->install = [calc, channel](frame::MainModule& main) {
     rt::register_procedure("CALC_ON", [&main, calc] { CALC_ON(main, model(), *calc); });
+    rt::register_procedure("PRNT_ON", [&main, channel] { PRNT_ON(main, model(), channel); });
+    main.Graph = [&main, channel] { Graph(main, channel); };
   };
   return true;
 }

@@ -5,6 +5,8 @@
 
 #include "culvert/calc_command.hpp"
 #include "culvert/model.hpp"
+#include "culvert/print_commands.hpp"
+#include "culvert/window_sketch.hpp"
 #include "runtime/events.hpp"
 
 namespace culvert {
@@ -69,12 +71,13 @@ Model& model() {
   return m;
 }
 
-// The sketch (Graph) and the print commands are not installed here yet.
 bool find_program(std::string_view name, frame::Program* program) {
   if (name == "palwick") {
     program->table = palwick_table(model());
     program->install = [](frame::MainModule& main) {
       rt::register_procedure("CALC_ON", [&main] { palwick::CALC_ON(main, model()); });
+      palwick::register_print_commands(main, model());
+      main.Graph = [&main] { Graph(main, palwick::GRAPH_O); };
     };
     return true;
   }
@@ -82,6 +85,8 @@ bool find_program(std::string_view name, frame::Program* program) {
     program->table = soberin_table(model());
     program->install = [](frame::MainModule& main) {
       rt::register_procedure("CALC_ON", [&main] { soberin::CALC_ON(main, model()); });
+      soberin::register_print_commands(main, model());
+      main.Graph = [&main] { Graph(main, soberin::GRAPH_O); };
     };
     return true;
   }

@@ -22,13 +22,15 @@ class Hourglass {
   rt::Form& form_;
 };
 
-rt::PrintStatus run_job(rt::PrintJob& job, std::string_view document_name, const PageProcedure& page) {
+rt::PrintStatus run_job(rt::PrintJob& job, std::string_view document_name, const std::vector<PageProcedure>& pages) {
   rt::Printer& printer = job.printer();
   const rt::PrintStatus started = printer.start_document(document_name);
   if (started.ok()) {
-    printer.start_page();
-    if (page) page(printer);
-    printer.end_page();
+    for (const PageProcedure& page : pages) {
+      printer.start_page();
+      if (page) page(printer);
+      printer.end_page();
+    }
   }
   // Ending also closes a document that could not start; the first failure
   // of the job is the one reported.
@@ -45,13 +47,17 @@ std::string print_failed_text(const std::string& why) {
 }
 
 void print_one_page(rt::Form& main_form, std::string_view document_name, const PageProcedure& page) {
+  print_pages(main_form, document_name, {page});
+}
+
+void print_pages(rt::Form& main_form, std::string_view document_name, const std::vector<PageProcedure>& pages) {
   rt::PrintStatus status;
   std::optional<Hourglass> hourglass;  // outlives the job: released first, then the normal pointer
   {
     rt::PrintJob job;
     if (job.show_print_dialog() == rt::DialogAnswer::Cancelled) return;
     hourglass.emplace(main_form);
-    status = run_job(job, document_name, page);
+    status = run_job(job, document_name, pages);
   }
   hourglass.reset();
   if (status.code == rt::PrintStatus::Code::Failed) {

@@ -1,10 +1,12 @@
 // The print driver that every print command of every program calls: one
-// print job of one page, drawn by the sheet's page procedure.
+// print job of one page, drawn by the sheet's page procedure, or of several
+// pages, each drawn by its own.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/forms.hpp"
 #include "runtime/printer/printer.hpp"
@@ -28,6 +30,11 @@ inline constexpr std::string_view kPrintFailedTitle = "印刷";
 // "印刷", with the stop icon; the program goes on with its inputs and results
 // as they were. A job that the user aborted while it was sent ends quietly.
 void print_one_page(rt::Form& main_form, std::string_view document_name, const PageProcedure& page);
+
+// The same print job with one page for each procedure of `pages`, in their
+// order, each page started before its procedure draws it and ended after;
+// cancel, hourglass and failures as print_one_page.
+void print_pages(rt::Form& main_form, std::string_view document_name, const std::vector<PageProcedure>& pages);
 
 // The text of that message box for the failure the print job reported.
 std::string print_failed_text(const std::string& why);

@@ -24,13 +24,19 @@ struct ItemPrinter {
 
 Sheet::Sheet(rt::Printer& printer) : printer_(printer) {}
 
-void Sheet::open_page(const SheetOptions& options, const std::string& sheet_title, std::string_view heading) {
+void Sheet::open_following_page(const SheetOptions& options) {
   rt::Printer& p = printer_;
   left_margin_ = std::string(kLeftMarginBlanks, ' ');
   const std::string_view face = option_on(options.opt_mincho) ? kMinchoFace : kGothicFace;
   p.set_font({std::string(face), kBodySize, rt::FontStyle{}});
   p.set_map_mode(rt::MapMode::TenthMillimetre);
   p.set_font_size(kBodySize);
+}
+
+void Sheet::open_page(const SheetOptions& options, const std::string& sheet_title, std::string_view heading,
+                      int extra_title_lines) {
+  rt::Printer& p = printer_;
+  open_following_page(options);
   empty_lines(2);
   if (option_on(options.opt_header)) {
     p.print({std::string(kHeaderIndent, ' '), sheet_title});
@@ -48,6 +54,7 @@ void Sheet::open_page(const SheetOptions& options, const std::string& sheet_titl
     p.print();
     p.print();
   }
+  for (int k = 0; k < extra_title_lines; ++k) p.print();
   p.set_font_size(kBodySize);
   p.print();
   row({kFirstSection});
@@ -61,6 +68,14 @@ void Sheet::row(std::initializer_list<SheetItem> items) {
   // Raised items set the body size again after them, so the line advance is
   // always that of the body size.
   printer_.print();
+}
+
+void Sheet::row_ending_raised(std::initializer_list<SheetItem> items, std::string_view raised_end) {
+  printer_.print({left_margin_}, rt::LineEnd::Continue);
+  for (const SheetItem& item : items) print_item(item);
+  printer_.set_font_size(kRaisedSize);
+  printer_.print({raised_end});
+  printer_.set_font_size(kBodySize);
 }
 
 void Sheet::empty_lines(int count) {

@@ -56,6 +56,15 @@ struct Raised {
 };
 inline Raised raised(std::string_view text) { return {text}; }
 
+// The end of a Froude-number line of section (2), chosen by the Froude
+// number as the page received it (already rounded to three decimals, so a
+// value that rounds to 1.000 is critical flow).
+inline std::string_view froude_comparison(Single Fr) {
+  if (Fr < 1) return "    < 1  (常　流)";
+  if (Fr == 1) return "    = 1  (限界流)";
+  return "    > 1  (射　流)";
+}
+
 // One item of a sheet line: literal text, a number in its field, or raised
 // characters.
 using SheetItem = std::variant<std::string_view, Field, Raised>;
@@ -69,12 +78,25 @@ class Sheet {
   // sheet heading block in the title size (`heading` and the formula's name
   // when opt_title is 1, else as many empty lines) and last the first
   // section heading "（１）計算条件". Every combination of the options leaves
-  // that heading at the same height (y 321).
-  void open_page(const SheetOptions& options, const std::string& sheet_title, std::string_view heading);
+  // that heading at the same height (y 321). A page that wants more room
+  // under its heading block asks for `extra_title_lines` more empty lines in
+  // the title size there (each moves the rest of the page down by 42).
+  void open_page(const SheetOptions& options, const std::string& sheet_title, std::string_view heading,
+                 int extra_title_lines = 0);
+
+  // The opening of a page after the first of a sheet of several pages: the
+  // units, the face and the body size only, with neither the header line
+  // nor the sheet heading; the page's own lines start at the top (y 0).
+  void open_following_page(const SheetOptions& options);
 
   // One line: the left margin, then the items one after the other, then the
   // line break in the body size.
   void row(std::initializer_list<SheetItem> items);
+
+  // A line whose last piece, `raised_end`, is printed in the raised size and
+  // ends the line there: its advance is the raised size's line height (28),
+  // not the body size's. The body size is set again afterwards.
+  void row_ending_raised(std::initializer_list<SheetItem> items, std::string_view raised_end);
 
   // Empty lines in the body size (section breaks, the room of the sketch).
   void empty_lines(int count);

@@ -1,6 +1,7 @@
 #include "open_channel/print_drivers.hpp"
 
 #include "frame/print_driver.hpp"
+#include "open_channel/drasin_sheets.hpp"
 #include "open_channel/velmora_sheets.hpp"
 
 namespace open_channel {
@@ -18,13 +19,22 @@ void print_sheet(rt::Form& main_form, std::string_view document_name, void (*pag
 }  // namespace
 
 const SheetPages& velmora_pages() {
-  static const SheetPages pages{"台形断面", velmora::JN_PAGE1, velmora::JY_PAGE1, velmora::JSY_PAGE1, nullptr,
-                                nullptr};
+  static const SheetPages pages{.document_name = "台形断面",
+                                .JN_PAGE1 = velmora::JN_PAGE1,
+                                .JY_PAGE1 = velmora::JY_PAGE1,
+                                .JSY_PAGE1 = velmora::JSY_PAGE1,
+                                .SY_PAGE1 = velmora::SY_PAGE1,
+                                .SN_PAGE1 = velmora::SN_PAGE1};
   return pages;
 }
 
 const SheetPages& drasin_pages() {
-  static const SheetPages pages{"矩形断面", nullptr, nullptr, nullptr, nullptr, nullptr};
+  static const SheetPages pages{.document_name = "矩形断面",
+                                .JN_PAGE1 = drasin::JN_PAGE1,
+                                .JY_PAGE1 = drasin::JY_PAGE1,
+                                .JSY_PAGE1 = drasin::JSY_PAGE1,
+                                .SY_PAGE1 = drasin::SY_PAGE1,
+                                .SN_PAGE1 = drasin::SN_PAGE1};
   return pages;
 }
 

@@ -13,4 +13,8 @@ void JN_PAGE1(rt::Printer& p, const UniformSheet& s);
 void JY_PAGE1(rt::Printer& p, const UniformSheet& s);
 void JSY_PAGE1(rt::Printer& p, const UniformSheet& s);
 
+// Critical flow: with the freeboard Fbc (module Psy), without freeboard (PSN).
+void SY_PAGE1(rt::Printer& p, const CriticalSheet& s);
+void SN_PAGE1(rt::Printer& p, const CriticalSheet& s);
+
 }  // namespace open_channel::velmora

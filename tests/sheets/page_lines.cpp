@@ -67,4 +67,17 @@ int cell_column(const std::string& text, const std::string& mark) {
   return at == std::string::npos ? -1 : rt::cell_count(text.substr(0, at));
 }
 
+Lines with_margin(const Lines& rows) {
+  Lines lines;
+  for (const std::string& r : rows) lines.push_back(std::string(12, ' ') + r);
+  return lines;
+}
+
+std::vector<double> heights_of(const std::vector<PageLine>& lines, const std::string& text) {
+  std::vector<double> heights;
+  for (const PageLine& l : lines)
+    if (l.text == text) heights.push_back(l.y);
+  return heights;
+}
+
 }  // namespace sheet_test

@@ -28,4 +28,12 @@ std::vector<rt::TextOp> drawn_texts(const rt::Recorder& page);
 // Cell column of the first `mark` in a line of body-size text.
 int cell_column(const std::string& text, const std::string& mark);
 
+// The lines of a page as a test lists them: each row after the left margin
+// of 12 blanks.
+using Lines = std::vector<std::string>;
+Lines with_margin(const Lines& rows);
+
+// The height of each printed line whose text is `text`, top to bottom.
+std::vector<double> heights_of(const std::vector<PageLine>& lines, const std::string& text);
+
 }  // namespace sheet_test

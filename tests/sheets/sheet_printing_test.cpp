@@ -1,14 +1,16 @@
 // Sheets printed by the real programs through the test driver: the PDF of
 // 常流 › 余裕高あり holds the page's lines in the Gothic or the Mincho stand-in
-// and the document name as its title; the options are read at every print;
-// a cancelled dialog prints and says nothing; a print job that fails says so
-// and the program keeps its results. And the window sketch, drawn once into
-// the picture box and kept.
+// and the document name as its title, and so do the critical-flow sheets of
+// both programs; every print item of both prints its own sheet; the options
+// are read at every print; a cancelled dialog prints and says nothing; a
+// print job that fails says so and the program keeps its results. And the
+// window sketch, drawn once into the picture box and kept.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "drive_run.hpp"
 
@@ -129,21 +131,101 @@ TEST_F(SheetPrinting, AFailedPrintSaysSoAndTheProgramKeepsItsResults) {
   EXPECT_TRUE(dir.exists("out.pdf")) << "the next print works";
 }
 
-TEST_F(SheetPrinting, SheetsStillToComePrintAnEmptyPageUnderTheProgramsName) {
+TEST_F(SheetPrinting, CriticalSheetWithFreeboardToPdf) {
   struct Case {
     const char* program;
-    const char* item;
     const char* document;
+    std::vector<std::string> parts;
+    std::vector<std::string> absent;  // no bed slope, no Froude number, what the other program prints
   };
-  const Case cases[] = {{"velmora", "G_YOYU_ARI", "台形断面"}, {"drasin", "J_YOYU_SYA", "矩形断面"}};
+  const Case cases[] = {
+      {"velmora",
+       "台形断面",
+       {"台形水路水理計算書 － 限界流",
+        "（１）計算条件 ［計画流量］ Q = 0.060 m",
+        "［水路側法勾配］ 1:m = 1: 0.300",
+        "（２）計算結果 ［限界水深］ Hc = 0.152 m",
+        "［余裕高］ Fbc = 0.058 m ［限界勾配］ Ic = 1/ 111.110",
+        "（３）断面形状 Hc+Fbc=0.210 B=0.300 Hc=0.152 Fbc=0.058 Lc=0.158 1:0.300 Wc=0.391 （４）計算",
+        "以下の数値を用い、限界条件(Fr=1)を満足するようなHcを求める。",
+        "g = 9.8 m/s2 , m = 0.300",
+        "Fbc = C × Vc × Hc1/2 = 0.13× 1.146 × 0.1521/2 = 0.058 m",
+        "= ( 1.146× 0.016／ 0.0852/3)2 = 1/ 111.110"},
+       {"水路勾配", "フルード数］", "0.739"}},
+      {"drasin",
+       "矩形断面",
+       {"矩形水路水理計算書 － 限界流",
+        "（１）計算条件 ［計画流量］ Q = 0.060 m",
+        "（２）計算結果 ［限界水深］ Hc = 0.160 m",
+        "［余裕高］ Fbc = 0.050 m ［限界勾配］ Ic = 1/ 82.372",
+        "（３）断面形状 Hc+Fbc=0.210 B=0.300 Hc=0.160 Fbc=0.050 Wc=0.300 （４）計算",
+        "= ( 0.0602／(9.8× 0.3002))1/3 = 0.160 m",
+        "Vc = Q／A = 0.060／ 0.048 = 1.251 m/s",
+        "Fbc = C × Vc × Hc1/2 = 0.10× 1.251× 0.1601/2 = 0.050 m",
+        "= ( 1.251× 0.016／ 0.0772/3)2 = 1/ 82.372"},
+       {"水路勾配", "フルード数", "0.597", "水路側法勾配", "Lc="}},
+  };
   for (const Case& c : cases) {
     TempDir own;
-    const auto result = drive(own, c.program, std::string("menu CALC\nprint-to s.pdf\nmenu ") + c.item + "\n");
-    EXPECT_EQ(result.exit_code, 0) << c.program << " " << c.item;
-    EXPECT_TRUE(result.message_boxes().empty());
-    const std::string info = pdf_info(own.file("s.pdf"));
-    EXPECT_TRUE(contains(info, c.document)) << c.program << " " << c.item << "\n" << info;
+    const auto result = drive(own, c.program, "menu CALC\nprint-to critical.pdf\nmenu G_YOYU_ARI\n");
+    EXPECT_EQ(result.exit_code, 0) << c.program;
+    EXPECT_TRUE(result.message_boxes().empty()) << c.program;
+    ASSERT_TRUE(own.exists("critical.pdf")) << c.program;
+    const std::string text = pdf_text(own.file("critical.pdf"));
+    for (const std::string& part : c.parts)
+      EXPECT_TRUE(contains(text, part)) << c.program << ": " << part << "\n" << text;
+    for (const std::string& part : c.absent) EXPECT_FALSE(contains(text, part)) << c.program << ": " << part;
+    const std::string info = pdf_info(own.file("critical.pdf"));
+    EXPECT_TRUE(contains(info, c.document)) << info;
     EXPECT_TRUE(contains(info, "Pages:           1")) << info;
+  }
+}
+
+TEST_F(SheetPrinting, EveryPrintItemOfBothProgramsPrintsItsSheet) {
+  struct Sheet {
+    const char* item;
+    const char* heading;
+    const char* part;
+    bool freeboard;  // the sheet prints a freeboard
+  };
+  struct Case {
+    const char* program;
+    const char* document;
+    std::vector<Sheet> sheets;
+  };
+  const Case cases[] = {
+      {"velmora",
+       "台形断面",
+       {{"J_YOYU_ARI", "台形水路水理計算書 － 常流", "［余裕高］ Fb = 0.156 m", true},
+        {"J_YOYU_NASHI", "台形水路水理計算書 － 常流", "［フルード数］ Fr = 0.739 < 1 (常 流)", false},
+        {"J_YOYU_SYA", "台形水路水理計算書 － 常流", "［射流計算余裕高］ Fbc = 0.051 m", true},
+        {"G_YOYU_ARI", "台形水路水理計算書 － 限界流", "［余裕高］ Fbc = 0.058 m", true},
+        {"G_YOYU_NASHI", "台形水路水理計算書 － 限界流", "［限界勾配］ Ic = 1/ 111.110", false}}},
+      {"drasin",
+       "矩形断面",
+       {{"J_YOYU_ARI", "矩形水路水理計算書 － 常流", "［余裕高］ Fb = 0.156 m", true},
+        {"J_YOYU_NASHI", "矩形水路水理計算書 － 常流", "Fr = V／(g×H)1/2 = 0.888／(9.8× 0.225)1/2 = 0.597", false},
+        {"J_YOYU_SYA", "矩形水路水理計算書 － 常流(射流計算余裕高)", "［射流計算余裕高］ Fb = 0.042 m", true},
+        {"G_YOYU_ARI", "矩形水路水理計算書 － 限界流", "［余裕高］ Fbc = 0.050 m", true},
+        {"G_YOYU_NASHI", "矩形水路水理計算書 － 限界流", "QD = A × V = 0.048× 1.251", false}}},
+  };
+  for (const Case& c : cases) {
+    TempDir own;
+    std::string script = "menu CALC\n";
+    for (const Sheet& s : c.sheets) script += std::string("print-to ") + s.item + ".pdf\nmenu " + s.item + "\n";
+    const auto result = drive(own, c.program, script);
+    EXPECT_EQ(result.exit_code, 0) << c.program;
+    EXPECT_TRUE(result.message_boxes().empty()) << c.program;
+    for (const Sheet& s : c.sheets) {
+      const std::string pdf = own.file(std::string(s.item) + ".pdf");
+      const std::string text = pdf_text(pdf);
+      EXPECT_TRUE(contains(text, s.heading)) << c.program << " " << s.item << "\n" << text;
+      EXPECT_TRUE(contains(text, s.part)) << c.program << " " << s.item << "\n" << text;
+      EXPECT_EQ(contains(text, "余裕高"), s.freeboard) << c.program << " " << s.item;
+      const std::string info = pdf_info(pdf);
+      EXPECT_TRUE(contains(info, c.document)) << c.program << " " << s.item << "\n" << info;
+      EXPECT_TRUE(contains(info, "Pages:           1")) << info;
+    }
   }
 }
 
