@@ -1,7 +1,6 @@
 #include "compound/calc_command.hpp"
 
-#include <utility>
-
+#include "frame/calc_display.hpp"
 #include "frame/number_display.hpp"
 #include "runtime/services.hpp"
 
@@ -10,16 +9,11 @@ namespace compound {
 namespace {
 
 using frame::CHR_TO_STR;
-using frame::RC45;
-using LabelTexts = std::vector<std::pair<std::string, std::string>>;
+using frame::LabelTexts;
+using frame::show_error;
 
-const Single kDecimals = 3.0f;
 const Single kSingleSection = 2.0f;
 const char kCalculationName[] = "複断面計算";
-
-void show_error(frame::MainModule& main, const std::string& text, const std::string& title) {
-  rt::message_box(&main.main_form, text, title, rt::MessageIcon::stop);
-}
 
 }  // namespace
 
@@ -42,9 +36,9 @@ void CALC_ON(frame::MainModule& main, Model& m, const CalcTable& t) {
   // solver as typed.
   LabelTexts used;
   for (const CalcInput& in : t.inputs) {
-    const Single shown = RC45(m.*in.input, kDecimals);
-    if (!rt::is_finite(shown)) return show_error(main, frame::out_of_range_message(in.name), frame::kInputErrorTitle);
-    used.emplace_back(in.used_label, CHR_TO_STR(shown));
+    const std::optional<std::string> shown = frame::used_value_text(m.*in.input);
+    if (!shown) return show_error(main, frame::out_of_range_message(in.name), frame::kInputErrorTitle);
+    used.emplace_back(in.used_label, *shown);
   }
 
   Model s = m;
@@ -66,8 +60,8 @@ void CALC_ON(frame::MainModule& main, Model& m, const CalcTable& t) {
 
   m = s;
   m.calculated = sheet_numbers(s);
-  for (const auto& [label, text] : used) main.label(label).set_text(text);
-  for (const auto& [label, text] : results) main.label(label).set_text(text);
+  frame::show_labels(main, used);
+  frame::show_labels(main, results);
   // The single-section line comes with the desktop's standard beep.
   if (s.section_state == kSingleSection) rt::beep();
   main.main_form.menu_item("PRNT").set_enabled(true);

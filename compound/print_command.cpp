@@ -24,9 +24,7 @@ void FJY(rt::Form& main_form, MainChannel channel, const CompoundSheet& sheet) {
 // start, then the sheet. 印刷 is enabled only after a successful 計算, whose
 // numbers the sheet prints (see Model::calculated).
 void PRNT_ON(frame::MainModule& main, Model& m, MainChannel channel) {
-  m.opt_header = main.check("check1").value();
-  m.opt_title = main.check("check2").value();
-  m.opt_mincho = main.check("check3").value();
+  frame::read_print_options(main, m);
   FJY(main.main_form, channel, sheet_to_print(m));
 }
 

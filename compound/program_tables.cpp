@@ -16,7 +16,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-const std::string kNotice = "(C) 水路・管渠 水理設計ツール";
 const std::string kDefaultTitle = "SP0.00～SP1000.00";
 
 struct Variant {
@@ -33,7 +32,7 @@ frame::ProgramTable table_of(const Variant& v, Model& m) {
   frame::ProgramTable t;
   t.caption = v.caption;
   t.version_text = v.version;
-  t.notice_text = kNotice;
+  t.notice_text = frame::kNoticeText;
 
   // The saved-input list in record order, each number with its edit, and
   // the used-value labels in the same order.
@@ -42,7 +41,7 @@ frame::ProgramTable table_of(const Variant& v, Model& m) {
                {"EDIT5", &m.step_width, 0.6f},    {"EDIT6", &m.manning_n1, 0.016f},
                {"EDIT7", &m.manning_n2, 0.03f},   {"EDIT8", &m.manning_n3, 0.03f},
                {"EDIT9", &m.manning_n4, 0.03f}};
-  Names used = {"text16", "text17", "text18", "text19", "text20", "text21", "text22", "text23", "text24"};
+  Names used = frame::numbered_labels(16, 24);
   if (v.has_wall_slope) {
     t.numbers.push_back({"EDIT10", &m.side_slope, 0.3f});
     used.push_back("text25");
@@ -53,7 +52,7 @@ frame::ProgramTable table_of(const Variant& v, Model& m) {
                                                 {"EDIT14", &m.fb_plus, 0.1f},
                                                 {"EDIT15", &m.fb_star, 0.07f}};
   t.numbers.insert(t.numbers.end(), rest.begin(), rest.end());
-  used.insert(used.end(), {"text26", "text27", "text28", "text29", "text30"});
+  used = frame::joined({used, frame::numbered_labels(26, 30)});
 
   // The entry fields are the number edits in record order, then the title.
   for (const frame::NumberField& f : t.numbers) t.field_names.push_back(f.edit);
@@ -64,9 +63,7 @@ frame::ProgramTable table_of(const Variant& v, Model& m) {
   t.default_title = kDefaultTitle;
   t.saved_inputs_file = v.file;
 
-  t.number_labels = used;
-  t.number_labels.insert(t.number_labels.end(),
-                         {"text45", "text46", "text47", "text48", "text52", "text53", "text54"});
+  t.number_labels = frame::joined({used, {"text45", "text46", "text47", "text48", "text52", "text53", "text54"}});
   t.text_labels = {"text58", "text60"};
   t.check_boxes = {"check1", "check2", "check3"};
   t.about_version_label = "text62";

@@ -2,14 +2,6 @@
 
 namespace compound {
 
-void draw_segment(rt::Printer& p, Origin o, const Segment& s) {
-  p.line(o.x0 + s.x1, o.y0 + s.y1, o.x0 + s.x2, o.y0 + s.y2);
-}
-
-void draw_segments(rt::Printer& p, Origin o, const std::vector<Segment>& segments) {
-  for (const Segment& s : segments) draw_segment(p, o, s);
-}
-
 void draw_text(rt::Printer& p, Origin o, const SketchText& t) {
   p.draw_text(o.x0 + t.dx, o.y0 + t.dy, t.text, t.angle);
 }
@@ -59,16 +51,7 @@ void draw_area_division(rt::Printer& p, Origin o, DividerContinuations continuat
 }
 
 void draw_water_surface(rt::Printer& p, Origin o) {
-  draw_segments(p, o, {{225, 30, 240, 10}, {240, 10, 210, 10}, {210, 10, 225, 30}});
-  draw_segment(p, o, {-120, 30, 570, 30});
-  // Half-lengths of the strokes, one every 10 units downward; the last two
-  // have no length and are drawn as single points.
-  const double half_lengths[] = {80, 40, 18, 10, 5, 3, 0, 0};
-  double dy = 30;
-  for (const double half : half_lengths) {
-    dy += 10;
-    draw_segment(p, o, {225 - half, dy, 225 + half, dy});
-  }
+  frame::draw_window_water_surface(p, o, 225, {-120, 30, 570, 30});
 }
 
 }  // namespace compound

@@ -11,19 +11,15 @@
 #include <vector>
 
 #include "compound/main_channel.hpp"
+#include "frame/sketch.hpp"
 #include "runtime/printer/printer.hpp"
 
 namespace compound {
 
-// A segment from (x1, y1) to (x2, y2), offsets from the origin of its sketch.
-struct Segment {
-  double x1, y1, x2, y2;
-};
-
-// The origin of a sketch on its drawing surface.
-struct Origin {
-  double x0, y0;
-};
+using frame::draw_segment;
+using frame::draw_segments;
+using frame::Origin;
+using frame::Segment;
 
 // A text at (dx, dy) from the origin, level or turned to read upward.
 struct SketchText {
@@ -32,8 +28,6 @@ struct SketchText {
   rt::TextAngle angle = rt::TextAngle::Level;
 };
 
-void draw_segment(rt::Printer& p, Origin o, const Segment& s);
-void draw_segments(rt::Printer& p, Origin o, const std::vector<Segment>& segments);
 void draw_text(rt::Printer& p, Origin o, const SketchText& t);
 
 // The section of one program, as both of its sketches draw it.

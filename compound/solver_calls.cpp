@@ -10,30 +10,34 @@ namespace {
 
 using frame::Rule;
 
-frame::SolveStatus quorvel_solve(Model& s) {
-  return quorvel::CALC(s.q_discharge, s.slope_inv, s.bottom_width, s.wall_height, s.step_width, s.manning_n1,
-                       s.manning_n2, s.manning_n3, s.manning_n4, s.side_slope, s.step_fall_pct, s.left_bank_slope,
-                       s.right_bank_slope, s.fb_plus, s.fb_star, s.total_discharge_cq, s.discharge_q1,
-                       s.discharge_q2, s.discharge_q3, s.surface_width_wa, s.surface_width_w1, s.surface_width_w2,
-                       s.surface_width_w3, s.depth_h, s.depth_h2, s.step_rise_h3, s.flow_area_a, s.flow_area_a1,
-                       s.flow_area_a2, s.flow_area_a3, s.wetted_perimeter_p1, s.wetted_perimeter_p2,
-                       s.wetted_perimeter_p3, s.hydraulic_radius_r1, s.hydraulic_radius_r2, s.hydraulic_radius_r3,
-                       s.composite_n1, s.composite_n2, s.composite_n3, s.composite_n, s.velocity_v, s.velocity_v1,
-                       s.velocity_v2, s.velocity_v3, s.hydraulic_depth_sh, s.velocity_head_hv, s.froude_fr,
-                       s.freeboard_fb, s.section_state);
+// Both solvers take their inputs first and then the same results in the
+// same order: `solve` passes its inputs and then these result globals.
+template <class Solve>
+frame::SolveStatus with_results(Model& s, Solve solve) {
+  return solve(s.total_discharge_cq, s.discharge_q1, s.discharge_q2, s.discharge_q3, s.surface_width_wa,
+               s.surface_width_w1, s.surface_width_w2, s.surface_width_w3, s.depth_h, s.depth_h2, s.step_rise_h3,
+               s.flow_area_a, s.flow_area_a1, s.flow_area_a2, s.flow_area_a3, s.wetted_perimeter_p1,
+               s.wetted_perimeter_p2, s.wetted_perimeter_p3, s.hydraulic_radius_r1, s.hydraulic_radius_r2,
+               s.hydraulic_radius_r3, s.composite_n1, s.composite_n2, s.composite_n3, s.composite_n, s.velocity_v,
+               s.velocity_v1, s.velocity_v2, s.velocity_v3, s.hydraulic_depth_sh, s.velocity_head_hv, s.froude_fr,
+               s.freeboard_fb, s.section_state);
 }
 
+frame::SolveStatus quorvel_solve(Model& s) {
+  return with_results(s, [&s](auto&... results) {
+    return quorvel::CALC(s.q_discharge, s.slope_inv, s.bottom_width, s.wall_height, s.step_width, s.manning_n1,
+                         s.manning_n2, s.manning_n3, s.manning_n4, s.side_slope, s.step_fall_pct, s.left_bank_slope,
+                         s.right_bank_slope, s.fb_plus, s.fb_star, results...);
+  });
+}
+
+// mestra has no wall slope m.
 frame::SolveStatus mestra_solve(Model& s) {
-  return mestra::CALC(s.q_discharge, s.slope_inv, s.bottom_width, s.wall_height, s.step_width, s.manning_n1,
-                      s.manning_n2, s.manning_n3, s.manning_n4, s.step_fall_pct, s.left_bank_slope,
-                      s.right_bank_slope, s.fb_plus, s.fb_star, s.total_discharge_cq, s.discharge_q1,
-                      s.discharge_q2, s.discharge_q3, s.surface_width_wa, s.surface_width_w1, s.surface_width_w2,
-                      s.surface_width_w3, s.depth_h, s.depth_h2, s.step_rise_h3, s.flow_area_a, s.flow_area_a1,
-                      s.flow_area_a2, s.flow_area_a3, s.wetted_perimeter_p1, s.wetted_perimeter_p2,
-                      s.wetted_perimeter_p3, s.hydraulic_radius_r1, s.hydraulic_radius_r2, s.hydraulic_radius_r3,
-                      s.composite_n1, s.composite_n2, s.composite_n3, s.composite_n, s.velocity_v, s.velocity_v1,
-                      s.velocity_v2, s.velocity_v3, s.hydraulic_depth_sh, s.velocity_head_hv, s.froude_fr,
-                      s.freeboard_fb, s.section_state);
+  return with_results(s, [&s](auto&... results) {
+    return mestra::CALC(s.q_discharge, s.slope_inv, s.bottom_width, s.wall_height, s.step_width, s.manning_n1,
+                        s.manning_n2, s.manning_n3, s.manning_n4, s.step_fall_pct, s.left_bank_slope,
+                        s.right_bank_slope, s.fb_plus, s.fb_star, results...);
+  });
 }
 
 const CalcInput kQ{&Model::q_discharge, Rule::positive, "Q", "text16"};

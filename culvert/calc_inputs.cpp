@@ -1,20 +1,10 @@
 #include "culvert/calc_inputs.hpp"
 
 #include "frame/input_checks.hpp"
-#include "frame/number_display.hpp"
-#include "runtime/services.hpp"
 
 namespace culvert {
 
-namespace {
-
-const Single kDecimals = 3.0f;
-
-void show_error(frame::MainModule& main, const std::string& text, const std::string& title) {
-  rt::message_box(&main.main_form, text, title, rt::MessageIcon::stop);
-}
-
-}  // namespace
+using frame::show_error;
 
 bool take_inputs(frame::MainModule& main, const std::vector<CalcInput>& inputs, Model& s, LabelTexts* texts) {
   main.main_form.set_focus();
@@ -31,22 +21,18 @@ bool take_inputs(frame::MainModule& main, const std::vector<CalcInput>& inputs, 
   // The working copies stay unrounded; only what is shown is rounded.
   for (const CalcInput& in : inputs) {
     if (in.used_label.empty()) continue;
-    const Single shown = frame::RC45(s.*in.working_copy, kDecimals);
-    if (!rt::is_finite(shown)) {
+    const std::optional<std::string> shown = frame::used_value_text(s.*in.working_copy);
+    if (!shown) {
       show_error(main, frame::out_of_range_message(in.name), frame::kInputErrorTitle);
       return false;
     }
-    texts->emplace_back(in.used_label, frame::CHR_TO_STR(shown));
+    texts->emplace_back(in.used_label, *shown);
   }
   return true;
 }
 
 void show_calculation_error(frame::MainModule& main, const std::string& what, frame::SolveStatus status) {
   show_error(main, frame::solver_failure_message(what, status), frame::kCalculationErrorTitle);
-}
-
-void show_labels(frame::MainModule& main, const LabelTexts& texts) {
-  for (const auto& [label, text] : texts) main.label(label).set_text(text);
 }
 
 }  // namespace culvert

@@ -4,17 +4,17 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "culvert/model.hpp"
+#include "frame/calc_display.hpp"
 #include "frame/main_module.hpp"
 #include "frame/solve_status.hpp"
 
 namespace culvert {
 
-// Label name and the text it is to show.
-using LabelTexts = std::vector<std::pair<std::string, std::string>>;
+using frame::LabelTexts;
+using frame::show_labels;
 
 // One input: checked to be greater than 0, copied into its working copy and
 // shown rounded in its used-value label (none for soberin's Q).
@@ -35,7 +35,5 @@ bool take_inputs(frame::MainModule& main, const std::vector<CalcInput>& inputs, 
 // the calculation has no failure of its own): one message box naming the
 // calculation; the caller then leaves everything as it was.
 void show_calculation_error(frame::MainModule& main, const std::string& what, frame::SolveStatus status);
-
-void show_labels(frame::MainModule& main, const LabelTexts& texts);
 
 }  // namespace culvert

@@ -5,24 +5,13 @@
 
 namespace culvert {
 
-namespace {
-
-// ヘッダ印刷, タイトル印刷 and 明朝体印刷, through the check boxes bound at start.
-void read_print_options(frame::MainModule& main, Model& m) {
-  m.opt_header = main.check("check1").value();
-  m.opt_title = main.check("check2").value();
-  m.opt_mincho = main.check("check3").value();
-}
-
-}  // namespace
-
 void palwick::JYORYU_ON(frame::MainModule& main, Model& m) {
-  read_print_options(main, m);
+  frame::read_print_options(main, m);
   PJY(main.main_form, uniform_sheet(m));
 }
 
 void palwick::GENKAIRYU_ON(frame::MainModule& main, Model& m) {
-  read_print_options(main, m);
+  frame::read_print_options(main, m);
   PSY(main.main_form, critical_sheet(m));
 }
 
@@ -32,7 +21,7 @@ void palwick::register_print_commands(frame::MainModule& main, Model& m) {
 }
 
 void soberin::PRNT_ON(frame::MainModule& main, Model& m) {
-  read_print_options(main, m);
+  frame::read_print_options(main, m);
   PJY(main.main_form, capacity_sheet(m));
 }
 

@@ -13,14 +13,13 @@ namespace culvert {
 
 namespace {
 
-const std::string kNotice = "(C) 水路・管渠 水理設計ツール";
 const std::vector<std::string> kPrintOptions = {"check1", "check2", "check3"};
 
 frame::ProgramTable palwick_table(Model& m) {
   frame::ProgramTable t;
   t.caption = "Kelbrin(管渠断面)";
   t.version_text = "Version 1.53.06";
-  t.notice_text = kNotice;
+  t.notice_text = frame::kNoticeText;
   t.field_names = {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT7"};
   t.numbers = {
       {"EDIT1", &m.q_discharge, 0.3f},
@@ -45,7 +44,7 @@ frame::ProgramTable soberin_table(Model& m) {
   frame::ProgramTable t;
   t.caption = "Pravoth(管渠断面)";
   t.version_text = "Version 1.13.06";
-  t.notice_text = kNotice;
+  t.notice_text = frame::kNoticeText;
   t.field_names = {"EDIT2", "EDIT3", "EDIT4", "EDIT7"};
   t.numbers = {
       {"", &m.q_discharge, 0.3f},

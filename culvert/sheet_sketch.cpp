@@ -6,6 +6,8 @@
 
 namespace culvert {
 
+using frame::draw_segment;
+
 namespace {
 
 constexpr double kCentreDx = 425, kCentreDy = 350;
@@ -69,12 +71,7 @@ void draw_pipe_sheet_sketch(rt::Printer& p, Origin o, const PipeSheetSketch& sha
   p.arc(cx, cy, kArcRadius, shape.arc_start, shape.arc_end);
   p.draw_text(o.x0 + shape.theta_dx, o.y0 + shape.theta_dy, "θ");
 
-  // The water mark: a small triangle standing on the surface.
-  p.move_to(o.x0 + kCentreDx, o.y0 + yw);
-  p.line_relative(15, -15);
-  p.line_relative(-30, 0);
-  p.line_relative(15, 15);
-  draw_water_strokes(p, o, kCentreDx, yw + 10, {100, 60, 30, 20, 10, 5, 0, 0});
+  frame::draw_sheet_water_mark(p, o, kCentreDx, yw);
 
   const auto label = [&](std::string_view text, Single value, double dx, double dy) {
     p.draw_text(o.x0 + dx, o.y0 + dy, std::string(text) + frame::CHR_TO_STR(value), rt::TextAngle::QuarterTurn);

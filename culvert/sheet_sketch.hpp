@@ -8,12 +8,14 @@
 
 #include <string_view>
 
-#include "culvert/sketch_pieces.hpp"
 #include "frame/sheet.hpp"
+#include "frame/sketch.hpp"
 #include "runtime/number.hpp"
 
 namespace culvert {
 
+using frame::Origin;
+using frame::Segment;
 using rt::Single;
 
 // What tells the shapes apart; the pipe and its outer dimension lines are

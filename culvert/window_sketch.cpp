@@ -2,6 +2,8 @@
 
 namespace culvert {
 
+using frame::draw_segment;
+
 namespace {
 
 constexpr Origin kWindowOrigin{150, 100};
@@ -57,13 +59,7 @@ void draw_pipe_window_sketch(rt::Printer& p, const PipeWindowSketch& sketch) {
   draw_segment(p, o, {500, 50, 500, sketch.depth_split_dy});
   draw_segment(p, o, {500, sketch.depth_split_dy, 500, 350});
 
-  // The water mark: an inverted triangle standing on the surface.
-  draw_segment(p, o, {kCentreDx, yw, kCentreDx + 15, yw - 20});
-  draw_segment(p, o, {kCentreDx + 15, yw - 20, kCentreDx - 15, yw - 20});
-  draw_segment(p, o, {kCentreDx - 15, yw - 20, kCentreDx, yw});
-
-  draw_segment(p, o, sketch.water_surface);
-  draw_water_strokes(p, o, kCentreDx, yw + 10, {80, 40, 18, 10, 5, 3, 0, 0});
+  frame::draw_window_water_surface(p, o, kCentreDx, sketch.water_surface);
 
   for (const WindowLabel& label : sketch.labels)
     p.draw_text(o.x0 + label.dx, o.y0 + label.dy, label.text, rt::TextAngle::QuarterTurn);

@@ -9,11 +9,14 @@
 #include <array>
 #include <string_view>
 
-#include "culvert/sketch_pieces.hpp"
 #include "frame/main_module.hpp"
+#include "frame/sketch.hpp"
 #include "runtime/forms.hpp"
 
 namespace culvert {
+
+using frame::Origin;
+using frame::Segment;
 
 struct WindowLabel {
   std::string_view text;

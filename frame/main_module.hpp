@@ -77,4 +77,15 @@ class MainModule {
   rt::Form contact_form;
 };
 
+// The print options ヘッダ印刷, タイトル印刷 and 明朝体印刷 as the check boxes
+// check1 to check3 (bound at start) hold them now, into the program's
+// opt_header, opt_title and opt_mincho; every print command reads them
+// afresh before it calls its driver.
+template <class Model>
+void read_print_options(MainModule& main, Model& m) {
+  m.opt_header = main.check("check1").value();
+  m.opt_title = main.check("check2").value();
+  m.opt_mincho = main.check("check3").value();
+}
+
 }  // namespace frame

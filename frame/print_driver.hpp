@@ -31,6 +31,14 @@ inline constexpr std::string_view kPrintFailedTitle = "印刷";
 // as they were. A job that the user aborted while it was sent ends quietly.
 void print_one_page(rt::Form& main_form, std::string_view document_name, const PageProcedure& page);
 
+// The print driver of a one-page sheet: print_one_page with the page
+// procedure `page` drawing the values `sheet` on the job's printer object.
+template <class Sheet>
+void print_sheet(rt::Form& main_form, std::string_view document_name, void (*page)(rt::Printer&, const Sheet&),
+                 const Sheet& sheet) {
+  print_one_page(main_form, document_name, [page, &sheet](rt::Printer& p) { page(p, sheet); });
+}
+
 // The same print job with one page for each procedure of `pages`, in their
 // order, each page started before its procedure draws it and ended after;
 // cancel, hourglass and failures as print_one_page.

@@ -4,7 +4,9 @@
 // events, about/help/contact boxes and saved inputs are driven by this table.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "runtime/number.hpp"
@@ -12,6 +14,9 @@
 namespace frame {
 
 using rt::Single;
+
+// The line under the version in the about box: the same in every program.
+inline constexpr std::string_view kNoticeText = "(C) 水路・管渠 水理設計ツール";
 
 // One number of the saved-input record, with the edit that shows it (empty
 // for a value that has no edit) and the name the input checks call it by.
@@ -47,5 +52,20 @@ struct ProgramTable {
   std::string about_version_label = "text2";
   std::string about_notice_label = "text3";
 };
+
+// The label names "text<first>" … "text<last>", numbered as the forms
+// number their labels.
+inline std::vector<std::string> numbered_labels(int first, int last) {
+  std::vector<std::string> names;
+  for (int k = first; k <= last; ++k) names.push_back("text" + std::to_string(k));
+  return names;
+}
+
+// Lists of label names one after the other.
+inline std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> lists) {
+  std::vector<std::string> names;
+  for (const std::vector<std::string>& list : lists) names.insert(names.end(), list.begin(), list.end());
+  return names;
+}
 
 }  // namespace frame

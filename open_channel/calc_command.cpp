@@ -1,24 +1,17 @@
 #include "open_channel/calc_command.hpp"
 
-#include <utility>
-
+#include "frame/calc_display.hpp"
 #include "frame/number_display.hpp"
-#include "runtime/services.hpp"
 
 namespace open_channel {
 
 namespace {
 
 using frame::CHR_TO_STR;
-using frame::RC45;
-using LabelTexts = std::vector<std::pair<std::string, std::string>>;
+using frame::LabelTexts;
+using frame::show_error;
 
-const Single kDecimals = 3.0f;
 const Single kDesignFactor = 1.2f;
-
-void show_error(frame::MainModule& main, const std::string& text, const std::string& title) {
-  rt::message_box(&main.main_form, text, title, rt::MessageIcon::stop);
-}
 
 // Rows 1 to 13 of the result table: the uniform flow, with the sums of
 // rounded results formed as singles.
@@ -65,9 +58,9 @@ void CALC_ON(frame::MainModule& main, Model& m, const CalcTable& t) {
 
   LabelTexts used;
   for (const CalcInput& in : t.inputs) {
-    const Single shown = RC45(s.*in.working_copy, kDecimals);
-    if (!rt::is_finite(shown)) return show_error(main, frame::out_of_range_message(in.name), frame::kInputErrorTitle);
-    used.emplace_back(in.used_label, CHR_TO_STR(shown));
+    const std::optional<std::string> shown = frame::used_value_text(s.*in.working_copy);
+    if (!shown) return show_error(main, frame::out_of_range_message(in.name), frame::kInputErrorTitle);
+    used.emplace_back(in.used_label, *shown);
   }
 
   struct Run {
@@ -92,8 +85,8 @@ void CALC_ON(frame::MainModule& main, Model& m, const CalcTable& t) {
   critical_rows(s, t, &results);
 
   m = s;
-  for (const auto& [label, text] : used) main.label(label).set_text(text);
-  for (const auto& [label, text] : results) main.label(label).set_text(text);
+  frame::show_labels(main, used);
+  frame::show_labels(main, results);
   main.main_form.menu_item("PRNT").set_enabled(true);
 }
 

@@ -1,8 +1,8 @@
 // drasin's two critical-flow sheets, line by line as they are printed. The
 // rectangle's critical depth has a closed form, so section (4) works it out
-// with its numbers. 余裕高あり prints sections (1) and (2) in velmora's
-// columns; 余裕高なし has its own, one column further left, and a few texts
-// of its own in section (4). Each page works out the wetted perimeter
+// with its numbers. 余裕高あり prints sections (1) and (2) in the wide
+// column, as velmora's critical sheets do; 余裕高なし prints them in the
+// narrow column and has a few texts of its own in section (4). Each page works out the wetted perimeter
 // P = B + Sc×2 first and otherwise prints the values it receives: never the
 // bed slope or the Froude number.
 #include "frame/sheet.hpp"
@@ -29,7 +29,7 @@ void SY_PAGE1(rt::Printer& p, const CriticalSheet& s) {
   const Single Hc_plus_Fbc = s.Hc + s.Fbc;
   frame::Sheet sh(p);
   sh.open_page(s.options(), s.title, kHeading);
-  critical_conditions_and_results(sh, s, P, SideSlopeRow::left_out, Freeboard::drawn);
+  critical_conditions_and_results(sh, s, P, Columns::wide, SideSlopeRow::left_out, Freeboard::drawn);
   sh.empty_lines(1);
   sh.row({"（３）断面形状"});
   draw_sheet_sketch(p, {450, 1000}, kRectangle, Freeboard::drawn,
@@ -68,18 +68,7 @@ void SN_PAGE1(rt::Printer& p, const CriticalSheet& s) {
   const Single P = s.B + s.Sc * 2;
   frame::Sheet sh(p);
   sh.open_page(s.options(), s.title, kHeading);
-  sh.row({"　　［計画流量］                Q  =   ", f5_3(s.Q), " m", raised("3"), "/s"});
-  sh.row({"　　［水路敷幅］                B  =   ", f5_3(s.B), " m"});
-  sh.row({"　　［粗度係数］                n  =   ", f5_3(s.n)});
-  sh.empty_lines(1);
-  sh.row({"（２）計算結果"});
-  sh.row({"　　［限界水深］                Hc =   ", f5_3(s.Hc), " m"});
-  sh.row({"　　［流積］                    A  =   ", f5_3(s.Ac), " m", raised("2")});
-  sh.row({"　　［潤辺］                    P  =   ", f5_3(P), " m"});
-  sh.row({"　　［径深］                    R  =   ", f5_3(s.Rc), " m"});
-  sh.row({"　　［限界流速］                Vc =   ", f5_3(s.Vc), " m/s"});
-  sh.row({"　　［逆算流量］                QD =   ", f5_3(s.QDc), " m", raised("3"), "/s"});
-  sh.row({"　　［限界勾配］                Ic = 1/", f5_3(s.Ic)});
+  critical_conditions_and_results(sh, s, P, Columns::narrow, SideSlopeRow::left_out, Freeboard::not_drawn);
   sh.empty_lines(1);
   sh.row({"（３）断面形状"});
   draw_sheet_sketch(p, {450, 950}, kRectangle, Freeboard::not_drawn,

@@ -1,63 +1,25 @@
 // drasin's three uniform-flow sheets, line by line as they are printed.
 // Sections (1) and (2) are velmora's without the side slope, on all three
-// pages in velmora's 余裕高なし columns; section (4) works the rectangle:
-// A = B×H, the wall height H in the perimeter, H in the Froude number and no
-// hydraulic mean depth. Each page works out the wetted perimeter P = B + S×2
-// first and otherwise prints the values it receives.
+// pages in the narrow column; section (4) works the rectangle: A = B×H, the
+// wall height H in the perimeter, H in the Froude number and no hydraulic
+// mean depth. Each page works out the wetted perimeter P = B + S×2 first
+// and otherwise prints the values it receives. The rows it shares with the
+// other uniform-flow sheets are in uniform_sheet_rows.
 #include "frame/sheet.hpp"
 #include "open_channel/drasin_sheets.hpp"
 #include "open_channel/sheet_sketch.hpp"
-#include "open_channel/sheet_texts.hpp"
+#include "open_channel/uniform_sheet_rows.hpp"
 
 namespace open_channel::drasin {
 
 namespace {
 
-using frame::f2_3;
 using frame::f3_3;
-using frame::f4_3;
 using frame::f5_3;
-using frame::option_on;
 using frame::raised;
 
 constexpr std::string_view kHeading = "　　矩形水路水理計算書　－　常流";
 constexpr std::string_view kSupercriticalHeading = "　　矩形水路水理計算書　－　常流(射流計算余裕高)";
-
-// The line of section (2) between the back-calculated discharge and the
-// Froude number: none, the freeboard Fb, or the supercritical-type Fbs
-// (which the sheet also writes as "Fb").
-enum class FreeboardRow { none, Fb, Fbs };
-
-// Sections (1) and (2), from the first row under "（１）計算条件" to the
-// Froude number.
-void conditions_and_results(frame::Sheet& sh, const UniformSheet& s, Single P, FreeboardRow freeboard) {
-  sh.row({"　　［計画流量］                Q  =   ", f5_3(s.Q), " m", raised("3"), "/s"});
-  sh.row({"　　［水路勾配］                I  = 1/", f5_3(s.I)});
-  sh.row({"　　［水路敷幅］                B  =   ", f5_3(s.B), " m"});
-  sh.row({"　　［粗度係数］                n  =   ", f5_3(s.n)});
-  sh.empty_lines(1);
-  sh.row({"（２）計算結果"});
-  sh.row({"　　［水深］                    H  =   ", f5_3(s.H), " m"});
-  sh.row({"　　［流積］                    A  =   ", f5_3(s.A), " m", raised("2")});
-  sh.row({"　　［潤辺］                    P  =   ", f5_3(P), " m"});
-  sh.row({"　　［径深］                    R  =   ", f5_3(s.R), " m"});
-  sh.row({"　　［流速］                    V  =   ", f5_3(s.V), " m/s"});
-  sh.row({"　　［逆算流量］                QD =   ", f5_3(s.QD), " m", raised("3"), "/s"});
-  if (freeboard == FreeboardRow::Fb) sh.row({"　　［余裕高］                  Fb =   ", f5_3(s.Fb), " m"});
-  if (freeboard == FreeboardRow::Fbs) sh.row({"　　［射流計算余裕高］          Fb =   ", f5_3(s.Fbs), " m"});
-  sh.row({"　　［フルード数］              Fr =   ", f5_3(s.Fr), froude_comparison(s.Fr)});
-}
-
-// The depth, first of section (4) and the same on the three pages.
-void depth(frame::Sheet& sh, const UniformSheet& s) {
-  sh.row({"　　［水深］"});
-  if (option_on(s.opt_print_h12)) {
-    sh.row({"            H  =", f5_3(s.H), " m    ", "( 1.2Q = ", f4_3(s.Q12), " m", raised("3"), "/s   H' =",
-            f5_3(s.H12), " m )"});
-  } else {
-    sh.row({"            H  =", f5_3(s.H), " m"});
-  }
-}
 
 }  // namespace
 
@@ -66,27 +28,19 @@ void JN_PAGE1(rt::Printer& p, const UniformSheet& s) {
   const Single P = s.B + s.S * 2;
   frame::Sheet sh(p);
   sh.open_page(s.options(), s.title, kHeading);
-  conditions_and_results(sh, s, P, FreeboardRow::none);
+  uniform_conditions_and_results(sh, s, P, Columns::narrow, SideSlopeRow::left_out, std::nullopt);
   sh.empty_lines(1);
   sh.row({"（３）断面形状"});
   draw_sheet_sketch(p, {450, 970}, kRectangle, Freeboard::not_drawn,
                     {{"B=", s.B, 350, 640, kLevel}, {"H=", s.H, 790, 470, kTurned}, {"W=", s.W, 350, -20, kLevel}});
   sh.empty_lines(kLinesBelowSketch);
   sh.row({"（４）計算"});
-  depth(sh, s);
+  depth_rows(sh, s);
   sh.row({"　　［流積］"});
   sh.row({"            A  =", f5_3(s.B), "×", f5_3(s.H), " =", f5_3(s.A), " m", raised("2")});
   sh.row({"　　［潤辺］"});
   sh.row({"            P  =", f5_3(s.H), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
-  sh.row({"　　［径深］"});
-  sh.row({"            R  = A／P =", f5_3(s.A), "／", f5_3(P), " =", f5_3(s.R), " m"});
-  sh.row({"　　［流速］"});
-  sh.row({"            V  = 1／n × I", raised("1/2"), "×R", raised("2/3")});
-  sh.row({"               = 1／", f2_3(s.n), "×(1／", f5_3(s.I), ")", raised("1/2"), "×", f5_3(s.R), raised("2/3"),
-          " =", f5_3(s.V), " m/s"});
-  sh.row({"　　［逆算流量］"});
-  sh.row({"            QD = A × V =", f5_3(s.A), "×", f5_3(s.V)});
-  sh.row({"               =", f5_3(s.QD), " m", raised("3"), "/s    ≧    Q =", f5_3(s.Q), " m", raised("3"), "/s"});
+  radius_velocity_discharge_rows(sh, s, P, Columns::narrow, Freeboard::not_drawn);
   sh.row({"　　［フルード数］  (g m/s", raised("2"), " : 重力加速度)"});
   sh.row({"            Fr = V／(g×H)", raised("1/2"), " = ", f5_3(s.V), "／(9.8×", f5_3(s.H), ")", raised("1/2"), " =",
           f5_3(s.Fr)});
@@ -98,7 +52,8 @@ void JY_PAGE1(rt::Printer& p, const UniformSheet& s) {
   const Single H_plus_Fb = s.H + s.Fb;
   frame::Sheet sh(p);
   sh.open_page(s.options(), s.title, kHeading);
-  conditions_and_results(sh, s, P, FreeboardRow::Fb);
+  uniform_conditions_and_results(sh, s, P, Columns::narrow, SideSlopeRow::left_out,
+                                 FreeboardResult{"　　［余裕高］                  Fb =   ", s.Fb});
   sh.empty_lines(1);
   sh.row({"（３）断面形状"});
   draw_sheet_sketch(p, {450, 1000}, kRectangle, Freeboard::drawn,
@@ -109,41 +64,30 @@ void JY_PAGE1(rt::Printer& p, const UniformSheet& s) {
                      {"W=", s.W, 350, -20, kLevel}});
   sh.empty_lines(kLinesBelowSketch);
   sh.row({"（４）計算"});
-  depth(sh, s);
+  depth_rows(sh, s);
   sh.row({"　　［流積］"});
   sh.row({"            A  =", f5_3(s.B), "×", f5_3(s.H), " =", f5_3(s.A), " m", raised("2")});
   sh.row({"　　［潤辺］"});
   sh.row({"            P  =", f5_3(s.H), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
-  sh.row({"　　［径深］"});
-  sh.row({"            R  = A／P =", f5_3(s.A), "／", f5_3(P), " =", f5_3(s.R), " m"});
-  sh.row({"　　［流速］"});
-  sh.row({"            V  = 1／n × I", raised("1/2"), " × R", raised("2/3")});
-  sh.row({"               = 1／", f2_3(s.n), "×(1／", f5_3(s.I), ")", raised("1/2"), "×", f5_3(s.R), raised("2/3"),
-          " =", f5_3(s.V), " m/s"});
-  sh.row({"　　［逆算流量］"});
-  sh.row({"            QD = A × V =", f5_3(s.A), "×", f5_3(s.V)});
-  sh.row({"               =", f5_3(s.QD), " m", raised("3"), "/s    ≧    Q =", f5_3(s.Q), " m", raised("3"), "/s"});
-  sh.row({"　　［速度水頭］"});
-  sh.row({"            hv = V", raised("2"), "／(2×g)"});
-  sh.row({"               =", f5_3(s.V), raised("2"), "／(2×9.8) =", f5_3(s.hv), " m"});
-  sh.row({"　　［余裕高］"});
-  sh.row({"            Fb =", f5_3(s.Fb_star), "×H＋hv＋", f5_3(s.Fb_plus)});
-  sh.row({"               =", f5_3(s.Fb_star), "×", f5_3(s.H), "＋", f5_3(s.hv), "＋", f4_3(s.Fb_plus), " =",
-          f5_3(s.Fb), " m"});
+  radius_velocity_discharge_rows(sh, s, P, Columns::narrow, Freeboard::drawn);
+  velocity_head_rows(sh, s, Columns::narrow);
+  freeboard_rows(sh, s);
   sh.row({"　　［フルード数］  (g m/s", raised("2"), " : 重力加速度)"});
   sh.row({"            Fr = V／(g×H)", raised("1/2"), " =", f5_3(s.V), "／(9.8×", f5_3(s.H), ")", raised("1/2"), " =",
           f5_3(s.Fr)});
 }
 
 // Module PJSY: uniform flow with the supercritical-type freeboard
-// Fbs = 0.10·V·H^(1/2); the formulas of section (4) stand one column
-// further right.
+// Fbs = 0.10·V·H^(1/2); the formulas of section (4), the depth's excepted,
+// stand in the wide column.
 void JSY_PAGE1(rt::Printer& p, const UniformSheet& s) {
   const Single P = s.B + s.S * 2;
   const Single H_plus_Fbs = s.H + s.Fbs;
   frame::Sheet sh(p);
   sh.open_page(s.options(), s.title, kSupercriticalHeading);
-  conditions_and_results(sh, s, P, FreeboardRow::Fbs);
+  // The supercritical-type freeboard Fbs is written "Fb" here.
+  uniform_conditions_and_results(sh, s, P, Columns::narrow, SideSlopeRow::left_out,
+                                 FreeboardResult{"　　［射流計算余裕高］          Fb =   ", s.Fbs});
   sh.empty_lines(1);
   sh.row({"（３）断面形状"});
   draw_sheet_sketch(p, {450, 1000}, kRectangle, Freeboard::drawn,
@@ -154,23 +98,13 @@ void JSY_PAGE1(rt::Printer& p, const UniformSheet& s) {
                      {"W=", s.W, 350, -20, kLevel}});
   sh.empty_lines(kLinesBelowSketch);
   sh.row({"（４）計算"});
-  depth(sh, s);
+  depth_rows(sh, s);
   sh.row({"　　［流積］"});
   sh.row({"            A   =", f5_3(s.B), "×", f5_3(s.H), " =", f5_3(s.A), " m", raised("2")});
   sh.row({"　　［潤辺］"});
   sh.row({"            P   =", f5_3(s.H), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
-  sh.row({"　　［径深］"});
-  sh.row({"            R   = A／P =", f5_3(s.A), "／", f5_3(P), " =", f5_3(s.R), " m"});
-  sh.row({"　　［流速］"});
-  sh.row({"            V   = 1／n × I", raised("1/2"), " × R", raised("2/3")});
-  sh.row({"                = 1／", f2_3(s.n), "×(1／", f5_3(s.I), ")", raised("1/2"), "×", f5_3(s.R), raised("2/3"),
-          " =", f5_3(s.V), " m/s"});
-  sh.row({"　　［逆算流量］"});
-  sh.row({"            QD  = A × V =", f5_3(s.A), "×", f5_3(s.V)});
-  sh.row({"                =", f5_3(s.QD), " m", raised("3"), "/s    ≧    Q =", f5_3(s.Q), " m", raised("3"), "/s"});
-  sh.row({"　　［速度水頭］"});
-  sh.row({"            hv  = V", raised("2"), "／(2×g)"});
-  sh.row({"                =", f5_3(s.V), raised("2"), "／(2×9.8) =", f5_3(s.hv), " m"});
+  radius_velocity_discharge_rows(sh, s, P, Columns::wide, Freeboard::drawn);
+  velocity_head_rows(sh, s, Columns::wide);
   sh.row({"　　［射流計算余裕高］  (C=0.10 : 矩形断面余裕高係数)"});
   sh.row({"            Fbc = C × V × H", raised("1/2"), " = 0.10×", f3_3(s.V), "×", f5_3(s.H), raised("1/2"), " =",
           f5_3(s.Fbs), " m"});

@@ -8,13 +8,6 @@ namespace open_channel {
 
 namespace {
 
-// ヘッダ印刷, タイトル印刷 and 明朝体印刷, through the check boxes bound at start.
-void read_print_options(frame::MainModule& main, Model& m) {
-  m.opt_header = main.check("check1").value();
-  m.opt_title = main.check("check2").value();
-  m.opt_mincho = main.check("check3").value();
-}
-
 // 1.2Q水深の印刷, by its control name on the main window.
 void read_h12_option(frame::MainModule& main, Model& m) {
   m.opt_print_h12 = main.main_form.control("check4").value();
@@ -23,30 +16,30 @@ void read_h12_option(frame::MainModule& main, Model& m) {
 }  // namespace
 
 void J_YOYU_ARI_ON(frame::MainModule& main, Model& m, const SheetPages& pages) {
-  read_print_options(main, m);
+  frame::read_print_options(main, m);
   read_h12_option(main, m);
   PJY(main.main_form, pages, uniform_sheet(m));
 }
 
 void J_YOYU_NASHI_ON(frame::MainModule& main, Model& m, const SheetPages& pages) {
-  read_print_options(main, m);
+  frame::read_print_options(main, m);
   read_h12_option(main, m);
   PJN(main.main_form, pages, uniform_sheet(m));
 }
 
 void J_YOYU_SYA_ON(frame::MainModule& main, Model& m, const SheetPages& pages) {
-  read_print_options(main, m);
+  frame::read_print_options(main, m);
   read_h12_option(main, m);
   PJSY(main.main_form, pages, uniform_sheet(m));
 }
 
 void G_YOYU_ARI_ON(frame::MainModule& main, Model& m, const SheetPages& pages) {
-  read_print_options(main, m);
+  frame::read_print_options(main, m);
   PSY(main.main_form, pages, critical_sheet(m));
 }
 
 void G_YOYU_NASHI_ON(frame::MainModule& main, Model& m, const SheetPages& pages) {
-  read_print_options(main, m);
+  frame::read_print_options(main, m);
   PSN(main.main_form, pages, critical_sheet(m));
 }
 

@@ -6,17 +6,7 @@
 
 namespace open_channel {
 
-namespace {
-
-template <class Sheet>
-void print_sheet(rt::Form& main_form, std::string_view document_name, void (*page)(rt::Printer&, const Sheet&),
-                 const Sheet& sheet) {
-  frame::print_one_page(main_form, document_name, [page, &sheet](rt::Printer& p) {
-    if (page) page(p, sheet);
-  });
-}
-
-}  // namespace
+using frame::print_sheet;
 
 const SheetPages& velmora_pages() {
   static const SheetPages pages{.document_name = "台形断面",

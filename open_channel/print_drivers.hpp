@@ -15,8 +15,7 @@ using UniformPage = void (*)(rt::Printer& p, const UniformSheet& s);
 using CriticalPage = void (*)(rt::Printer& p, const CriticalSheet& s);
 
 // What tells the two programs' sheets apart: the document name of their
-// print jobs and their page procedures. A page that is not there (null)
-// prints an empty page.
+// print jobs and their page procedures.
 struct SheetPages {
   std::string_view document_name;
   UniformPage JN_PAGE1;

@@ -13,20 +13,9 @@ namespace open_channel {
 namespace {
 
 using Names = std::vector<std::string>;
+using frame::joined;
+using frame::numbered_labels;
 
-// "textA" … "textB"
-Names labels(int first, int last) {
-  Names names;
-  for (int k = first; k <= last; ++k) names.push_back("text" + std::to_string(k));
-  return names;
-}
-
-Names operator+(Names a, const Names& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-const std::string kNotice = "(C) 水路・管渠 水理設計ツール";
 const std::string kDefaultTitle = "SP0.00～SP1000.00 右側道路側溝";
 const Names kPrintOptions = {"check1", "check2", "check3", "check4"};
 
@@ -34,7 +23,7 @@ frame::ProgramTable velmora_table(Model& m) {
   frame::ProgramTable t;
   t.caption = "Kelbrin(台形断面)";
   t.version_text = "Version 1.60.04";
-  t.notice_text = kNotice;
+  t.notice_text = frame::kNoticeText;
   t.field_names = {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT8", "EDIT5", "EDIT6", "EDIT7"};
   t.numbers = {
       {"EDIT1", &m.q_discharge, 0.06f}, {"EDIT2", &m.slope_inv, 200.0f}, {"EDIT3", &m.bottom_width, 0.3f},
@@ -45,9 +34,11 @@ frame::ProgramTable velmora_table(Model& m) {
   t.sheet_title = &m.sheet_title;
   t.default_title = kDefaultTitle;
   t.saved_inputs_file = "LOM_V.DTA";
-  t.number_labels = labels(23, 29) + labels(30, 34) + Names{"text79", "text80", "text35", "text36", "text45",
-                                                             "text46"} +
-                    labels(47, 50) + Names{"text76", "text51", "text52", "text63", "text64", "text84", "text85"};
+  t.number_labels = joined({numbered_labels(23, 29),
+                            numbered_labels(30, 34),
+                            {"text79", "text80", "text35", "text36", "text45", "text46"},
+                            numbered_labels(47, 50),
+                            {"text76", "text51", "text52", "text63", "text64", "text84", "text85"}});
   t.text_labels = {"text41"};
   t.check_boxes = kPrintOptions;
   return t;
@@ -57,7 +48,7 @@ frame::ProgramTable drasin_table(Model& m) {
   frame::ProgramTable t;
   t.caption = "Kelbrin(矩形断面)";
   t.version_text = "Version 1.50.04";
-  t.notice_text = kNotice;
+  t.notice_text = frame::kNoticeText;
   t.field_names = {"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT6", "EDIT7"};
   t.numbers = {
       {"EDIT1", &m.q_discharge, 0.06f}, {"EDIT2", &m.slope_inv, 200.0f}, {"EDIT3", &m.bottom_width, 0.3f},
@@ -67,9 +58,12 @@ frame::ProgramTable drasin_table(Model& m) {
   t.sheet_title = &m.sheet_title;
   t.default_title = kDefaultTitle;
   t.saved_inputs_file = "LOM_U.DTA";
-  t.number_labels = labels(23, 29) + Names{"text77", "text78"} + labels(30, 34) +
-                    Names{"text35", "text36", "text45", "text46"} + labels(47, 52) +
-                    Names{"text63", "text64", "text82", "text83"};
+  t.number_labels = joined({numbered_labels(23, 29),
+                            {"text77", "text78"},
+                            numbered_labels(30, 34),
+                            {"text35", "text36", "text45", "text46"},
+                            numbered_labels(47, 52),
+                            {"text63", "text64", "text82", "text83"}});
   t.text_labels = {"text41"};
   t.check_boxes = kPrintOptions;
   return t;

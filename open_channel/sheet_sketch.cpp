@@ -6,6 +6,9 @@
 
 namespace open_channel {
 
+using frame::draw_segment;
+using frame::draw_segments;
+
 // clang-format off
 const SheetSketchShape kTrapezoidSteep{
     .outline = {{{160, 200, 260, 500}, {265, 500, 585, 500}, {590, 500, 690, 200}}},
@@ -64,13 +67,7 @@ void draw_sheet_sketch(rt::Printer& p, Origin o, const SheetSketchShape& shape, 
   draw_segment(p, o, shape.depth_dimension);
   draw_segments(p, o, shape.surface_width);
   draw_segment(p, o, shape.water_surface);
-
-  // The water-surface mark: a small triangle standing on the surface.
-  p.move_to(o.x0 + 425, o.y0 + 300);
-  p.line_relative(15, -15);
-  p.line_relative(-30, 0);
-  p.line_relative(15, 15);
-  draw_water_strokes(p, o, 425, 310, {100, 60, 30, 20, 10, 5, 0, 0});
+  frame::draw_sheet_water_mark(p, o, 425, 300);
 
   for (const SketchLabel& label : labels) {
     p.draw_text(o.x0 + label.dx, o.y0 + label.dy, std::string(label.text) + frame::CHR_TO_STR(label.value),

@@ -8,11 +8,13 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "open_channel/sketch_drawing.hpp"
+#include "frame/sketch.hpp"
 #include "runtime/number.hpp"
 
 namespace open_channel {
 
+using frame::Origin;
+using frame::Segment;
 using rt::Single;
 
 // The segments of a sheet sketch, in drawing order; the parts marked

@@ -49,7 +49,7 @@ void critical_page(rt::Printer& p, const CriticalSheet& s, Freeboard freeboard) 
   const Single P = s.B + s.Sc * 2;
   frame::Sheet sh(p);
   sh.open_page(s.options(), s.title, kHeading);
-  critical_conditions_and_results(sh, s, P, SideSlopeRow::printed, freeboard);
+  critical_conditions_and_results(sh, s, P, Columns::wide, SideSlopeRow::printed, freeboard);
   sh.empty_lines(1);
   sh.row({"（３）断面形状"});
   draw_sketch(p, s, freeboard);

@@ -4,6 +4,8 @@
 
 namespace open_channel {
 
+using frame::draw_segments;
+
 namespace {
 
 constexpr Origin kWindowOrigin{150, 100};
@@ -59,13 +61,8 @@ void draw_window_sketch(rt::Printer& p, const WindowSketch& sketch) {
   p.set_pen_width(5);
   draw_segments(p, o, sketch.outline);
   p.set_pen_width(1);
-  for (const Segment& s : sketch.dimension_lines) draw_segment(p, o, s);
-  // The water-surface mark: a small triangle standing on the surface.
-  draw_segment(p, o, {225, 150, 240, 130});
-  draw_segment(p, o, {240, 130, 210, 130});
-  draw_segment(p, o, {210, 130, 225, 150});
-  draw_segment(p, o, sketch.water_surface);
-  draw_water_strokes(p, o, 225, 160, {80, 40, 18, 10, 5, 3, 0, 0});
+  draw_segments(p, o, sketch.dimension_lines);
+  frame::draw_window_water_surface(p, o, 225, sketch.water_surface);
   for (const WindowLabel& label : sketch.labels)
     p.draw_text(o.x0 + label.dx, o.y0 + label.dy, label.text, label.angle);
 }

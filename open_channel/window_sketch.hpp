@@ -10,10 +10,13 @@
 #include <vector>
 
 #include "frame/main_module.hpp"
-#include "open_channel/sketch_drawing.hpp"
+#include "frame/sketch.hpp"
 #include "runtime/forms.hpp"
 
 namespace open_channel {
+
+using frame::Origin;
+using frame::Segment;
 
 struct WindowLabel {
   std::string_view text;

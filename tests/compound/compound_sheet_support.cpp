@@ -1,12 +1,6 @@
 #include "compound_sheet_support.hpp"
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-
 #include "compound/calc_command.hpp"
-#include "runtime/printer/printer.hpp"
 
 namespace compound_sheet_test {
 
@@ -31,39 +25,6 @@ CompoundSheet solved_sheet(MainChannel channel, const std::function<void(compoun
   const compound::CalcTable& calc = channel == kQuorvel ? compound::quorvel_calc() : compound::mestra_calc();
   calc.solve(m);
   return {compound::sheet_numbers(m), "SP0.00～SP1000.00", 0, 1, 0};
-}
-
-rt::Recorder record_page(PageProcedure page, MainChannel channel, const CompoundSheet& sheet) {
-  rt::Recorder recorder;
-  rt::Printer printer(recorder);
-  printer.start_page();
-  page(printer, channel, sheet);
-  printer.end_page();
-  return recorder;
-}
-
-std::string compare_with_golden(const std::string& name, const std::string& dump) {
-  const std::string path = std::string(GOLDEN_DIR) + "/" + name + ".txt";
-  if (std::getenv("UPDATE_GOLDEN")) {
-    std::ofstream(path, std::ios::binary) << dump;
-    return {};
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "no golden file " + path + " (run with UPDATE_GOLDEN=1 to write it)";
-  const std::string golden(std::istreambuf_iterator<char>(in), {});
-  if (golden == dump) return {};
-  std::istringstream want(golden), got(dump);
-  std::string w, g;
-  for (int line = 1;; ++line) {
-    const bool more_w = static_cast<bool>(std::getline(want, w));
-    const bool more_g = static_cast<bool>(std::getline(got, g));
-    if (!more_w && !more_g) break;
-    if (w != g || more_w != more_g) {
-      return name + ".txt line " + std::to_string(line) + ":\n  golden:   " + (more_w ? w : "(end)") +
-             "\n  recorded: " + (more_g ? g : "(end)");
-    }
-  }
-  return name + ".txt differs";
 }
 
 }  // namespace compound_sheet_test

@@ -1,15 +1,13 @@
 // What the compound sheet tests share: the sheet of quorvel or mestra as 計算
-// leaves it for the default inputs (or for inputs a case changes), a page or
-// a sketch recorded on its own, and the golden recordings in golden/.
+// leaves it for the default inputs (or for inputs a case changes).
 #pragma once
 
 #include <functional>
-#include <string>
 
 #include "compound/main_channel.hpp"
 #include "compound/model.hpp"
 #include "compound/sheet_values.hpp"
-#include "runtime/printer/recorder.hpp"
+#include "runtime/printer/printer.hpp"
 
 namespace compound_sheet_test {
 
@@ -26,13 +24,5 @@ inline constexpr MainChannel kMestra = MainChannel::rectangle;
 CompoundSheet solved_sheet(MainChannel channel, const std::function<void(compound::Model&)>& change = {});
 
 using PageProcedure = void (*)(rt::Printer&, MainChannel, const CompoundSheet&);
-
-// The page drawn on a recorder between the start and the end of a page.
-rt::Recorder record_page(PageProcedure page, MainChannel channel, const CompoundSheet& sheet);
-
-// Compares the recorder's dump with golden/<name>.txt; with UPDATE_GOLDEN
-// set in the environment the file is written instead. Returns an empty
-// text when they agree, else where they part.
-std::string compare_with_golden(const std::string& name, const std::string& dump);
 
 }  // namespace compound_sheet_test

@@ -5,44 +5,24 @@
 // so once and draws no page.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCursor>
 #include <QTemporaryDir>
 #include <memory>
-#include <utility>
 
 #include "compound/print_command.hpp"
 #include "compound/sheet_pages.hpp"
 #include "compound_sheet_support.hpp"
 #include "frame/print_driver.hpp"
-#include "runtime/driver_hooks.hpp"
+#include "print_job_fixture.hpp"
+#include "recorded_page.hpp"
 #include "runtime/printer/print_dialog_route.hpp"
 
 namespace {
 
 using namespace compound_sheet_test;
+using sheet_test::record_page;
+using testing_support::hourglass_shown;
 
-bool hourglass_shown() {
-  const QCursor* cursor = QApplication::overrideCursor();
-  return cursor && cursor->shape() == Qt::WaitCursor;
-}
-
-class CompoundPrintJob : public testing::Test {
- protected:
-  void SetUp() override {
-    rt::clear_print_dialog_answers();
-    rt::driver::Hooks hooks;
-    hooks.message_box = [this](const std::string& title, const std::string& text) { boxes.emplace_back(title, text); };
-    rt::driver::set_hooks(hooks);
-  }
-  void TearDown() override {
-    rt::driver::set_hooks({});
-    rt::clear_print_dialog_answers();
-  }
-
-  rt::Form main_form;
-  std::vector<std::pair<std::string, std::string>> boxes;
-};
+class CompoundPrintJob : public testing_support::PrintJobTest {};
 
 // The recording of one page as the job has it: between its "page N" line
 // and the next "end page".

@@ -7,34 +7,21 @@
 #include <gtest/gtest.h>
 
 #include "compound_sheet_support.hpp"
+#include "golden_file.hpp"
 #include "page_lines.hpp"
+#include "recorded_page.hpp"
 
 namespace {
 
 using namespace compound_sheet_test;
-using sheet_test::find_line;
-using sheet_test::printed_lines;
-using sheet_test::printed_texts;
+using namespace sheet_test;
+using testing_support::compare_with_golden;
 
 const std::string M(12, ' ');  // the left margin
 
-using Lines = std::vector<std::string>;
-
-Lines with_margin(const Lines& rows) {
-  Lines lines;
-  for (const std::string& r : rows) lines.push_back(M + r);
-  return lines;
-}
-
-Lines joined(std::initializer_list<Lines> parts) {
-  Lines all;
-  for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
 // clang-format off
-const Lines kQuorvelHeading = {M + M + "　　台形水路Morvath書　－　常流", M + M + "　　（マニング平均流速公式による）"};
-const Lines kMestraHeading = {M + M + "　　矩形水路Morvath書　－　常流", M + M + "　　（マニング平均流速公式による）"};
+const Lines kQuorvelHeading = sheet_heading("　　台形水路Morvath書　－　常流");
+const Lines kMestraHeading = sheet_heading("　　矩形水路Morvath書　－　常流");
 
 const Lines kConditionsTop = with_margin({
     "（１）計算条件",
@@ -236,7 +223,7 @@ TEST(CompoundSheetPages, DefaultsPrintEveryLineAsTheSheetSaysIt) {
     if (!c.lines.empty()) {
       EXPECT_EQ(printed_texts(page), c.lines) << c.name;
     }
-    EXPECT_EQ(compare_with_golden(c.name, page.dump()), "") << c.name;
+    EXPECT_EQ(compare_with_golden(GOLDEN_DIR, c.name, page.dump()), "") << c.name;
   }
 }
 
@@ -301,7 +288,7 @@ TEST(CompoundSheetPages, EqualsSignsOfARowGroupStandInOneColumn) {
     for (const auto& l : lines) {
       if (l.text.find(g.first) != std::string::npos) inside = true;
       if (!inside) continue;
-      EXPECT_EQ(sheet_test::cell_column(l.text, "="), g.column) << g.name << ": " << l.text;
+      EXPECT_EQ(cell_column(l.text, "="), g.column) << g.name << ": " << l.text;
       ++rows;
       if (l.text.find(g.last) != std::string::npos) break;
     }

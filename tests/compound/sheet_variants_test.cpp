@@ -9,13 +9,12 @@
 #include "compound/sheet_pages.hpp"
 #include "compound_sheet_support.hpp"
 #include "page_lines.hpp"
+#include "recorded_page.hpp"
 
 namespace {
 
 using namespace compound_sheet_test;
-using sheet_test::find_line;
-using sheet_test::printed_lines;
-using sheet_test::printed_texts;
+using namespace sheet_test;
 
 const PageProcedure kAllPages[] = {compound::PAGE1, compound::PAGE2, compound::PAGE3};
 

@@ -9,17 +9,16 @@
 #include "compound/window_sketch.hpp"
 #include "compound_sheet_support.hpp"
 #include "frame/sheet.hpp"
+#include "golden_file.hpp"
+#include "recorded_page.hpp"
 
 namespace {
 
 using namespace compound_sheet_test;
+using testing_support::compare_with_golden;
 
 rt::Recorder record_window_sketch(MainChannel channel) {
-  rt::Recorder recorder;
-  rt::Printer p(recorder);
-  p.set_font({"ＭＳ Ｐゴシック", 10, {}});
-  compound::draw_window_sketch(p, channel);
-  return recorder;
+  return sheet_test::record_in_picture_box([channel](rt::Printer& p) { compound::draw_window_sketch(p, channel); });
 }
 
 struct Label {
@@ -83,7 +82,7 @@ TEST(CompoundWindowSketch, OutlineThickRestThinDottedContinuationsNamesInTheBoxF
       EXPECT_EQ(t.font.face, "ＭＳ Ｐゴシック");
     }
     EXPECT_EQ(names, c.names) << c.name;
-    EXPECT_EQ(compare_with_golden(std::string(c.name) + "_window_sketch", r.dump()), "") << c.name;
+    EXPECT_EQ(compare_with_golden(GOLDEN_DIR, std::string(c.name) + "_window_sketch", r.dump()), "") << c.name;
   }
 }
 

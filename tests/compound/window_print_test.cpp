@@ -6,47 +6,25 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cstdio>
 #include <string>
 
 #include "drive_run.hpp"
+#include "pdf_reader.hpp"
+#include "picture_pixels.hpp"
 
 namespace {
 
+using testing_support::contains;
+using testing_support::dark_at;
 using testing_support::drive;
+using testing_support::pdf_info;
+using testing_support::pdf_page_text;
 using testing_support::TempDir;
-
-std::string run(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
-
-// The text of one page of a PDF in drawing order, runs of blanks and line
-// ends as one blank.
-std::string page_text(const std::string& path, int page) {
-  const std::string n = std::to_string(page);
-  std::string collapsed;
-  for (const char c : run(std::string(PDFTOTEXT) + " -raw -f " + n + " -l " + n + " '" + path + "' -")) {
-    const bool blank = c == ' ' || c == '\n' || c == '\f';
-    if (blank && (collapsed.empty() || collapsed.back() == ' ')) continue;
-    collapsed += blank ? ' ' : c;
-  }
-  return collapsed;
-}
-
-std::string pdf_info(const std::string& path) { return run(std::string(PDFINFO) + " '" + path + "'"); }
-
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 class CompoundPrinting : public testing::Test {
  protected:
   void SetUp() override {
-    if (std::string(PDFTOTEXT).empty() || std::string(PDFINFO).empty()) GTEST_SKIP() << "poppler-utils not installed";
+    if (!testing_support::poppler_installed()) GTEST_SKIP() << "poppler-utils not installed";
   }
 };
 
@@ -84,7 +62,7 @@ TEST_F(CompoundPrinting, CalculateThenPrintGivesTheThreePageSheet) {
     const std::string info = pdf_info(pdf);
     EXPECT_TRUE(contains(info, c.document)) << info;
     EXPECT_TRUE(contains(info, "Pages:           3")) << info;
-    const std::string pages[] = {page_text(pdf, 1), page_text(pdf, 2), page_text(pdf, 3)};
+    const std::string pages[] = {pdf_page_text(pdf, 1), pdf_page_text(pdf, 2), pdf_page_text(pdf, 3)};
     const std::vector<std::string>* parts[] = {&c.page1, &c.page2, &c.page3};
     for (int k = 0; k < 3; ++k) {
       for (const std::string& part : *parts[k])
@@ -117,23 +95,13 @@ TEST_F(CompoundPrinting, TheSheetPrintsTheInputsOfTheLastCalculation) {
   EXPECT_EQ(result.exit_code, 0);
   EXPECT_EQ(result.dump().at("menu PRNT"), "enabled") << "typing alone leaves 印刷 enabled";
   EXPECT_EQ(result.dump().at("EDIT1"), "5");
-  const std::string page1 = page_text(dir.file("sheet.pdf"), 1);
+  const std::string page1 = pdf_page_text(dir.file("sheet.pdf"), 1);
   EXPECT_TRUE(contains(page1, "右岸ブロック")) << page1;
   EXPECT_TRUE(contains(page1, "Q = 3.450 m3/s")) << page1;
   EXPECT_TRUE(contains(page1, "［水路壁高］ h1 = 0.800 m")) << "the wall height as the solver rounded it\n" << page1;
   EXPECT_TRUE(contains(page1, "［水路敷幅］ B = 0.800 m")) << page1;
   EXPECT_FALSE(contains(page1, "5.000 m3/s")) << page1;
-  EXPECT_TRUE(contains(page_text(dir.file("sheet.pdf"), 2), "( ≧ Q = 3.450 m3/s … OK )"));
-}
-
-// Dark pixels of the kept picture near a point of the sketch (in 0.1 mm
-// from the box's corner, 96 pixels to the inch).
-bool dark_at(const QImage& image, double x, double y) {
-  const int px = qRound(x * 96 / 254), py = qRound(y * 96 / 254);
-  for (int dy = -1; dy <= 1; ++dy)
-    for (int dx = -1; dx <= 1; ++dx)
-      if (qGray(image.pixel(px + dx, py + dy)) < 100) return true;
-  return false;
+  EXPECT_TRUE(contains(pdf_page_text(dir.file("sheet.pdf"), 2), "( ≧ Q = 3.450 m3/s … OK )"));
 }
 
 TEST(CompoundWindowSketchPicture, DrawnOnceAtStartAndKept) {

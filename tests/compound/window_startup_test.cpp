@@ -6,26 +6,16 @@
 #include <cstdlib>
 
 #include "drive_run.hpp"
-#include "runtime/cp932.hpp"
 #include "runtime/services.hpp"
+#include "saved_record.hpp"
 
 namespace {
 
 using testing_support::drive;
+using testing_support::saved_record;
 using testing_support::TempDir;
 
 const std::string kDefaultTitle = "SP0.00～SP1000.00";
-
-// One saved-input line: number texts in 14-column zones, the title in cp932.
-std::string record(const std::vector<std::string>& numbers, const std::string& title) {
-  std::string r;
-  for (const std::string& n : numbers) {
-    std::string zone = n + " ";
-    zone.resize(((zone.size() - 1) / 14 + 1) * 14, ' ');
-    r += zone;
-  }
-  return r + rt::cp932::from_utf8(title).bytes + "\r\n";
-}
 
 const std::vector<std::string> kQuorvelDefaults = {" 3.45", " 200", " .8", " .8", " .6", " .016", " .03", " .03",
                                                    " .03",  " .3",  " 5",  " 1",  " 1",  " .1",   " .07"};
@@ -69,18 +59,18 @@ TEST(CompoundStartUp, FirstStartShowsTheDefaultsAndWritesThemOnEnd) {
     EXPECT_EQ(d.at("TEXT60"), "");
     EXPECT_EQ(d.at("CHECK1") + d.at("CHECK2") + d.at("CHECK3"), "010");
     EXPECT_EQ(d.count("CHECK4"), 0u);
-    EXPECT_EQ(dir.read(p.file), record(quorvel ? kQuorvelDefaults : kMestraDefaults, kDefaultTitle)) << p.name;
+    EXPECT_EQ(dir.read(p.file), saved_record(quorvel ? kQuorvelDefaults : kMestraDefaults, kDefaultTitle)) << p.name;
     EXPECT_FALSE(dir.exists(p.other_file)) << p.name << " touches only its own file";
   }
 }
 
 TEST(CompoundStartUp, MestraLoadsItsFourteenNumbersIntoTheEditsAroundTheMissingSlope) {
   TempDir dir;
-  const std::string quorvel_record = record(kQuorvelDefaults, "台形");
+  const std::string quorvel_record = saved_record(kQuorvelDefaults, "台形");
   dir.write("LOM_FV.DTA", quorvel_record);
-  dir.write("LOM_FU.DTA", record({" 1.2345", " 500", " 1", " .9", " .5", " .013", " .02", " .025", " .035", " 2",
-                                  " 1.5", " 2", " .2", " .05"},
-                                 "区間B"));
+  dir.write("LOM_FU.DTA", saved_record({" 1.2345", " 500", " 1", " .9", " .5", " .013", " .02", " .025", " .035", " 2",
+                                        " 1.5", " 2", " .2", " .05"},
+                                       "区間B"));
   const auto run = drive(dir, "mestra", "dump\ntype EDIT12 3\nend\n");
   const auto d = run.dump();
   const std::map<std::string, std::string> expected = {
@@ -89,9 +79,9 @@ TEST(CompoundStartUp, MestraLoadsItsFourteenNumbersIntoTheEditsAroundTheMissingS
       {"EDIT12", "1.500"}, {"EDIT13", "2.000"},  {"EDIT14", "0.200"}, {"EDIT15", "0.050"}, {"EDIT16", "区間B"}};
   for (const auto& [edit, text] : expected) EXPECT_EQ(d.at(edit), text) << edit;
   // The change events stored VAL of the shown texts, which 終了 saves.
-  EXPECT_EQ(dir.read("LOM_FU.DTA"), record({" 1.234", " 500", " 1", " .9", " .5", " .013", " .02", " .025", " .035",
-                                            " 2", " 3", " 2", " .2", " .05"},
-                                           "区間B"));
+  EXPECT_EQ(dir.read("LOM_FU.DTA"), saved_record({" 1.234", " 500", " 1", " .9", " .5", " .013", " .02", " .025",
+                                                  " .035", " 2", " 3", " 2", " .2", " .05"},
+                                                 "区間B"));
   EXPECT_EQ(dir.read("LOM_FV.DTA"), quorvel_record);
 }
 

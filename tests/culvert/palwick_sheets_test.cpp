@@ -8,131 +8,118 @@
 
 #include "culvert/sheet_values.hpp"
 #include "culvert/sheets.hpp"
+#include "golden_file.hpp"
+#include "page_checks.hpp"
 #include "page_lines.hpp"
+#include "recorded_page.hpp"
 #include "sheet_support.hpp"
 
 namespace {
 
+using namespace sheet_test;
 using culvert::CriticalSheet;
 using culvert::UniformSheet;
-using culvert_sheet::compare_with_golden;
 using culvert_sheet::palwick_defaults;
-using culvert_sheet::record_page;
-using sheet_test::find_line;
-using sheet_test::printed_lines;
-using sheet_test::printed_texts;
+using testing_support::compare_with_golden;
 namespace palwick = culvert::palwick;
 
 const std::string M(12, ' ');  // the left margin
-
-using Lines = std::vector<std::string>;
-
-Lines operator+(Lines a, const Lines& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-Lines with_margin(const Lines& rows) {
-  Lines lines;
-  for (const std::string& r : rows) lines.push_back(M + r);
-  return lines;
-}
 
 UniformSheet uniform_defaults() { return culvert::uniform_sheet(palwick_defaults()); }
 CriticalSheet critical_defaults() { return culvert::critical_sheet(palwick_defaults()); }
 
 // clang-format off
-const Lines kUniformLines = Lines{
-    M + M + "　　管渠水路水理計算書　－　常流",
-    M + M + "　　（マニング平均流速公式による）",
-} + with_margin({
-    "（１）計算条件",
-    "　　［計画流量］                      Q  =       0.300 m^(3)/s",
-    "　　［水路勾配］                      I  = 1/  200.000",
-    "　　［管　　径］                      D  =       0.600 m",
-    "　　［粗度係数］                      n  =       0.016",
-    "（２）計算結果",
-    "　　［水深］                          H  =       0.425 m",
-    "　　［流積］                          A  =       0.214 m^(2)",
-    "　　［潤辺］                          P  =       1.201 m",
-    "　　［径深］                          R  =       0.178 m",
-    "　　［流速］                          V  =       1.401 m/s",
-    "　　［逆算流量］                      QD =       0.300 m^(3)/s",
-    "　　［余裕高］                        Fb =       0.175 m",
-    "　　［フルード数］                    Fr =       0.686    < 1  (常　流)",
-    "　　［余裕部分の流積に対する割合］              32.004 %",
-    "（３）断面形状",
-    "（４）計算",
-    "　　［水深］",
-    "            θ =  4.00185 rad",
-    "            H  = D／2×(1-cos(θ／2))",
-    "               =    0.600／2×(1-cos(  4.00185／2)) =    0.425 m",
-    "　　［流積］",
-    "            A  = 1／8×(θ-sinθ)×D^(2)",
-    "               = 1／8×(  4.00185-sin  4.00185)×    0.600^(2) =    0.214 m^(2)",
-    "　　［潤辺］",
-    "            P  = D／2×θ =    0.600／2×  4.00185 =    1.201 m",
-    "　　［径深］",
-    "            R  = A／P =    0.214／    1.201 =    0.178 m",
-    "　　［流速］",
-    "            V  = 1／n × I^(1/2) × R^(2/3)",
-    "               = 1／ 0.016×(1／  200.000)^(1/2)×    0.178^(2/3) =    1.401 m/s",
-    "　　［逆算流量］",
-    "            QD = A × V =    0.214×    1.401",
-    "               =    0.300 m^(3)/s    ≧    Q =    0.300 m^(3)/s",
-    "　　［余裕高］",
-    "            Fb = D－H =    0.600－    0.425 =    0.175 m",
-    "　　［フルード数］  (g m/s^(2) : 重力加速度)",
-    "            Fr = V／(g×H)^(1/2) =    1.401／(9.8×    0.425)^(1/2) =    0.686",
+const Lines kUniformLines = joined({
+    sheet_heading("　　管渠水路水理計算書　－　常流"),
+    with_margin({
+        "（１）計算条件",
+        "　　［計画流量］                      Q  =       0.300 m^(3)/s",
+        "　　［水路勾配］                      I  = 1/  200.000",
+        "　　［管　　径］                      D  =       0.600 m",
+        "　　［粗度係数］                      n  =       0.016",
+        "（２）計算結果",
+        "　　［水深］                          H  =       0.425 m",
+        "　　［流積］                          A  =       0.214 m^(2)",
+        "　　［潤辺］                          P  =       1.201 m",
+        "　　［径深］                          R  =       0.178 m",
+        "　　［流速］                          V  =       1.401 m/s",
+        "　　［逆算流量］                      QD =       0.300 m^(3)/s",
+        "　　［余裕高］                        Fb =       0.175 m",
+        "　　［フルード数］                    Fr =       0.686    < 1  (常　流)",
+        "　　［余裕部分の流積に対する割合］              32.004 %",
+        "（３）断面形状",
+        "（４）計算",
+        "　　［水深］",
+        "            θ =  4.00185 rad",
+        "            H  = D／2×(1-cos(θ／2))",
+        "               =    0.600／2×(1-cos(  4.00185／2)) =    0.425 m",
+        "　　［流積］",
+        "            A  = 1／8×(θ-sinθ)×D^(2)",
+        "               = 1／8×(  4.00185-sin  4.00185)×    0.600^(2) =    0.214 m^(2)",
+        "　　［潤辺］",
+        "            P  = D／2×θ =    0.600／2×  4.00185 =    1.201 m",
+        "　　［径深］",
+        "            R  = A／P =    0.214／    1.201 =    0.178 m",
+        "　　［流速］",
+        "            V  = 1／n × I^(1/2) × R^(2/3)",
+        "               = 1／ 0.016×(1／  200.000)^(1/2)×    0.178^(2/3) =    1.401 m/s",
+        "　　［逆算流量］",
+        "            QD = A × V =    0.214×    1.401",
+        "               =    0.300 m^(3)/s    ≧    Q =    0.300 m^(3)/s",
+        "　　［余裕高］",
+        "            Fb = D－H =    0.600－    0.425 =    0.175 m",
+        "　　［フルード数］  (g m/s^(2) : 重力加速度)",
+        "            Fr = V／(g×H)^(1/2) =    1.401／(9.8×    0.425)^(1/2) =    0.686",
+    }),
 });
 
-const Lines kCriticalLines = Lines{
-    M + M + "　　管渠水路水理計算書　－　限界流",
-    M + M + "　　（マニング平均流速公式による）",
-} + with_margin({
-    "（１）計算条件",
-    "　　［計画流量］                     Q   =       0.300 m^(3)/s",
-    "　　［管　　径］                     D   =       0.600 m",
-    "　　［粗度係数］                     n   =       0.016",
-    "（２）計算結果",
-    "　　［限界水深］                     Hc  =       0.357 m",
-    "　　［流積］                         Ac  =       0.176 m^(2)",
-    "　　［潤辺］                         Pc  =       1.058 m",
-    "　　［径深］                         Rc  =       0.166 m",
-    "　　［限界流速］                     Vc  =       1.709 m/s",
-    "　　［逆算流量］                     QDc =       0.300 m^(3)/s",
-    "　　［余裕高］                       Fbc =       0.243 m",
-    "　　［限界勾配］                     Ic  = 1/  121.961",
-    "　　［余裕部分の流積に対する割合］              61.074 %",
-    "（３）断面形状",
-    "（４）計算",
-    "　　［流積］",
-    "            Ac  = 1／8×(θ-sinθ)×D^(2)   m^(2)",
-    "　　［水面幅］",
-    "            Wc  = D／2×sin(π-θ／2)×2   m",
-    "　　［水理水深］",
-    "            Hhc = Ac／Wc   m",
-    "　　［流速］",
-    "            Vc  = Q／Ac   m/s",
-    "　　［限界水深］  (Fr:フルード数、g:重力加速度)",
-    "            以下の数値を用い、限界条件(Fr=1)を満足するようなθを求める。",
-    "              Fr = Vc／(g×Hhc)^(1/2) = 1  のとき    θ =  3.52589 rad",
-    "                   Q =    0.300 m^(3)/s  ,  D =    0.600 m",
-    "                   g =    9.8   m/s^(2)",
-    "　　［限界水深］",
-    "            Hc  = D／2×(1-cos(θ／2))",
-    "                =    0.600／2×(1-cos(  3.52589／2)) =    0.357 m",
-    "　　［潤辺］",
-    "            Pc  = D／2×θ =    0.600／2×  3.52589 =    1.058 m",
-    "　　［径深］",
-    "            Rc  = A／Pc =    0.176／    1.058 =    0.166 m",
-    "　　［逆算流量］",
-    "            QDc = Ac × Vc =    0.176×    1.709",
-    "                =    0.300 m^(3)/s    ≧    Q =    0.300 m^(3)/s",
-    "　　［余裕高］",
-    "            Fbc = D－Hc =    0.600－    0.357 =    0.243 m",
-    "　　［限界勾配］",
-    "            Ic  = (Vc×n／R^(2/3))^(2) = (  1.709× 0.016／    0.166^(2/3))^(2) = 1/  121.961",
+const Lines kCriticalLines = joined({
+    sheet_heading("　　管渠水路水理計算書　－　限界流"),
+    with_margin({
+        "（１）計算条件",
+        "　　［計画流量］                     Q   =       0.300 m^(3)/s",
+        "　　［管　　径］                     D   =       0.600 m",
+        "　　［粗度係数］                     n   =       0.016",
+        "（２）計算結果",
+        "　　［限界水深］                     Hc  =       0.357 m",
+        "　　［流積］                         Ac  =       0.176 m^(2)",
+        "　　［潤辺］                         Pc  =       1.058 m",
+        "　　［径深］                         Rc  =       0.166 m",
+        "　　［限界流速］                     Vc  =       1.709 m/s",
+        "　　［逆算流量］                     QDc =       0.300 m^(3)/s",
+        "　　［余裕高］                       Fbc =       0.243 m",
+        "　　［限界勾配］                     Ic  = 1/  121.961",
+        "　　［余裕部分の流積に対する割合］              61.074 %",
+        "（３）断面形状",
+        "（４）計算",
+        "　　［流積］",
+        "            Ac  = 1／8×(θ-sinθ)×D^(2)   m^(2)",
+        "　　［水面幅］",
+        "            Wc  = D／2×sin(π-θ／2)×2   m",
+        "　　［水理水深］",
+        "            Hhc = Ac／Wc   m",
+        "　　［流速］",
+        "            Vc  = Q／Ac   m/s",
+        "　　［限界水深］  (Fr:フルード数、g:重力加速度)",
+        "            以下の数値を用い、限界条件(Fr=1)を満足するようなθを求める。",
+        "              Fr = Vc／(g×Hhc)^(1/2) = 1  のとき    θ =  3.52589 rad",
+        "                   Q =    0.300 m^(3)/s  ,  D =    0.600 m",
+        "                   g =    9.8   m/s^(2)",
+        "　　［限界水深］",
+        "            Hc  = D／2×(1-cos(θ／2))",
+        "                =    0.600／2×(1-cos(  3.52589／2)) =    0.357 m",
+        "　　［潤辺］",
+        "            Pc  = D／2×θ =    0.600／2×  3.52589 =    1.058 m",
+        "　　［径深］",
+        "            Rc  = A／Pc =    0.176／    1.058 =    0.166 m",
+        "　　［逆算流量］",
+        "            QDc = Ac × Vc =    0.176×    1.709",
+        "                =    0.300 m^(3)/s    ≧    Q =    0.300 m^(3)/s",
+        "　　［余裕高］",
+        "            Fbc = D－Hc =    0.600－    0.357 =    0.243 m",
+        "　　［限界勾配］",
+        "            Ic  = (Vc×n／R^(2/3))^(2) = (  1.709× 0.016／    0.166^(2/3))^(2) = 1/  121.961",
+    }),
 });
 // clang-format on
 
@@ -188,16 +175,9 @@ TEST(PalwickSheets, EqualsSignsOfConditionsAndResultsStandInOneColumn) {
   const Case cases[] = {{"JY_PAGE1", record_page(palwick::JY_PAGE1, uniform_defaults()), 12 + 41},
                         {"SY_PAGE1", record_page(palwick::SY_PAGE1, critical_defaults()), 12 + 41}};
   for (const Case& c : cases) {
-    int rows = 0;
-    bool in_rows = false;
-    for (const auto& l : printed_lines(c.page)) {
-      if (l.text == M + "（１）計算条件") in_rows = true;
-      if (l.text == M + "（３）断面形状") break;
-      if (!in_rows || l.text.find('=') == std::string::npos) continue;
-      EXPECT_EQ(sheet_test::cell_column(l.text, "="), c.column) << c.name << ": " << l.text;
-      ++rows;
-    }
-    EXPECT_GE(rows, 11) << c.name;
+    const auto rows = condition_and_result_rows(printed_lines(c.page));
+    for (const auto& l : rows) EXPECT_EQ(cell_column(l.text, "="), c.column) << c.name << ": " << l.text;
+    EXPECT_GE(rows.size(), 11u) << c.name;
   }
 }
 
@@ -244,20 +224,12 @@ TEST(PalwickSheets, MinchoPrintsEverythingInMincho) {
 }
 
 TEST(PalwickSheets, FroudeLineFollowsTheReceivedFroudeNumber) {
-  struct Case {
-    float Fr;
-    const char* line;
-  };
-  const Case cases[] = {
-      {0.686f, "　　［フルード数］                    Fr =       0.686    < 1  (常　流)"},
-      {1.0f, "　　［フルード数］                    Fr =       1.000    = 1  (限界流)"},
-      {1.113f, "　　［フルード数］                    Fr =       1.113    > 1  (射　流)"},
-  };
-  for (const Case& c : cases) {
-    UniformSheet s = uniform_defaults();
-    s.Fr = c.Fr;
-    EXPECT_NE(find_line(printed_lines(record_page(palwick::JY_PAGE1, s)), M + c.line), nullptr) << c.Fr;
-  }
+  expect_froude_rows(palwick::JY_PAGE1, uniform_defaults(),
+                     {
+                         {0.686f, "　　［フルード数］                    Fr =       0.686    < 1  (常　流)"},
+                         {1.0f, "　　［フルード数］                    Fr =       1.000    = 1  (限界流)"},
+                         {1.113f, "　　［フルード数］                    Fr =       1.113    > 1  (射　流)"},
+                     });
 }
 
 // θ = 4.0018487 in "###.#####" is two blanks and 4.00185; a value too large
@@ -284,8 +256,12 @@ TEST(PalwickSheets, ValuesReceivedButNotPrintedChangeNothing) {
 }
 
 TEST(PalwickSheets, GoldenRecordings) {
-  EXPECT_EQ(compare_with_golden("palwick_JY_PAGE1", record_page(palwick::JY_PAGE1, uniform_defaults()).dump()), "");
-  EXPECT_EQ(compare_with_golden("palwick_SY_PAGE1", record_page(palwick::SY_PAGE1, critical_defaults()).dump()), "");
+  EXPECT_EQ(
+      compare_with_golden(GOLDEN_DIR, "palwick_JY_PAGE1", record_page(palwick::JY_PAGE1, uniform_defaults()).dump()),
+      "");
+  EXPECT_EQ(
+      compare_with_golden(GOLDEN_DIR, "palwick_SY_PAGE1", record_page(palwick::SY_PAGE1, critical_defaults()).dump()),
+      "");
 }
 
 }  // namespace

@@ -12,14 +12,16 @@
 #include "culvert/sheets.hpp"
 #include "culvert/window_sketch.hpp"
 #include "frame/number_display.hpp"
+#include "golden_file.hpp"
 #include "page_lines.hpp"
+#include "recorded_page.hpp"
 #include "sheet_support.hpp"
 
 namespace {
 
-using culvert_sheet::compare_with_golden;
-using culvert_sheet::record_page;
 using rt::Point;
+using sheet_test::record_page;
+using testing_support::compare_with_golden;
 
 constexpr double x0 = 450;
 
@@ -188,16 +190,12 @@ TEST(PipeSheetSketch, GoldenRecordingsOfTheThreeShapes) {
     rt::Printer p(recorder);
     p.set_font({"ＭＳ ゴシック", 11, {}});
     culvert::draw_pipe_sheet_sketch(p, c.origin, *c.shape, {0.6f, "H=", 0.3f, "Fb=", 0.3f});
-    EXPECT_EQ(compare_with_golden(c.name, recorder.dump()), "");
+    EXPECT_EQ(compare_with_golden(GOLDEN_DIR, c.name, recorder.dump()), "");
   }
 }
 
 rt::Recorder record_window_sketch(const culvert::PipeWindowSketch& sketch) {
-  rt::Recorder recorder;
-  rt::Printer p(recorder);
-  p.set_font({"ＭＳ Ｐゴシック", 10, {}});
-  culvert::draw_pipe_window_sketch(p, sketch);
-  return recorder;
+  return sheet_test::record_in_picture_box([&](rt::Printer& p) { culvert::draw_pipe_window_sketch(p, sketch); });
 }
 
 // The window sketches: the wall with pen width 5, the rest thin and solid;
@@ -251,7 +249,7 @@ TEST(PipeWindowSketch, WallThickRestThinLabelsAtTheirPoints) {
       EXPECT_EQ(t.quarter_turns, 1);
       EXPECT_EQ(t.font.face, "ＭＳ Ｐゴシック");
     }
-    EXPECT_EQ(compare_with_golden(std::string(c.name) + "_window_sketch", r.dump()), "") << c.name;
+    EXPECT_EQ(compare_with_golden(GOLDEN_DIR, std::string(c.name) + "_window_sketch", r.dump()), "") << c.name;
   }
 }
 

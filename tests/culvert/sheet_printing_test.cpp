@@ -7,41 +7,21 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cstdio>
 #include <string>
 
 #include "drive_run.hpp"
+#include "pdf_reader.hpp"
+#include "picture_pixels.hpp"
 
 namespace {
 
+using testing_support::contains;
+using testing_support::dark_at;
 using testing_support::drive;
+using testing_support::pdf_fonts;
+using testing_support::pdf_info;
+using testing_support::pdf_text;
 using testing_support::TempDir;
-
-std::string run(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
-
-// The text of a PDF in drawing order, runs of blanks and line ends as one blank.
-std::string pdf_text(const std::string& path) {
-  std::string collapsed;
-  for (const char c : run(std::string(PDFTOTEXT) + " -raw '" + path + "' -")) {
-    const bool blank = c == ' ' || c == '\n' || c == '\f';
-    if (blank && (collapsed.empty() || collapsed.back() == ' ')) continue;
-    collapsed += blank ? ' ' : c;
-  }
-  return collapsed;
-}
-
-std::string pdf_info(const std::string& path) { return run(std::string(PDFINFO) + " '" + path + "'"); }
-std::string pdf_fonts(const std::string& path) { return run(std::string(PDFFONTS) + " '" + path + "'"); }
-
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 void expect_parts(const std::string& text, std::initializer_list<const char*> parts, const std::string& context) {
   for (const char* part : parts) EXPECT_TRUE(contains(text, part)) << context << ": " << part << "\n" << text;
@@ -56,8 +36,7 @@ void expect_one_page_named(const std::string& pdf, const std::string& document) 
 class CulvertSheetPrinting : public testing::Test {
  protected:
   void SetUp() override {
-    if (std::string(PDFTOTEXT).empty() || std::string(PDFINFO).empty() || std::string(PDFFONTS).empty())
-      GTEST_SKIP() << "poppler-utils not installed";
+    if (!testing_support::poppler_installed()) GTEST_SKIP() << "poppler-utils not installed";
   }
   TempDir dir;
 };
@@ -162,16 +141,6 @@ TEST_F(CulvertSheetPrinting, OnlySheetsOfTheResultsOnDisplayPrint) {
   int grey = 0;
   for (const std::string& line : soberin.lines) grey += line == "menu PRNT is grey";
   EXPECT_EQ(grey, 2) << "before the first calculation and after a field move";
-}
-
-// Dark pixels of the kept picture near a point of the sketch (in 0.1 mm from
-// the box's corner, 96 pixels to the inch).
-bool dark_at(const QImage& image, double x, double y) {
-  const int px = qRound(x * 96 / 254), py = qRound(y * 96 / 254);
-  for (int dy = -1; dy <= 1; ++dy)
-    for (int dx = -1; dx <= 1; ++dx)
-      if (qGray(image.pixel(px + dx, py + dy)) < 100) return true;
-  return false;
 }
 
 TEST_F(CulvertSheetPrinting, WindowSketchIsDrawnOnceAndKept) {

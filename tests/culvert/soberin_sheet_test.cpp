@@ -6,21 +6,20 @@
 
 #include "culvert/sheet_values.hpp"
 #include "culvert/sheets.hpp"
+#include "golden_file.hpp"
+#include "page_checks.hpp"
 #include "page_lines.hpp"
+#include "recorded_page.hpp"
 #include "sheet_support.hpp"
 
 namespace {
 
+using namespace sheet_test;
 using culvert::CapacitySheet;
-using culvert_sheet::record_page;
-using sheet_test::find_line;
-using sheet_test::printed_lines;
-using sheet_test::printed_texts;
+using testing_support::compare_with_golden;
 namespace soberin = culvert::soberin;
 
 const std::string M(12, ' ');  // the left margin
-
-using Lines = std::vector<std::string>;
 
 CapacitySheet defaults() { return culvert::capacity_sheet(culvert_sheet::soberin_defaults()); }
 
@@ -67,7 +66,7 @@ const Lines kRows = {
 };
 // clang-format on
 
-const Lines kHeading = {M + M + "　　管渠断面流下能力水理計算書　－　常流", M + M + "　　（マニング平均流速公式による）"};
+const Lines kHeading = sheet_heading("　　管渠断面流下能力水理計算書　－　常流");
 
 Lines expected_lines(bool with_heading) {
   Lines lines = with_heading ? kHeading : Lines{};
@@ -76,7 +75,7 @@ Lines expected_lines(bool with_heading) {
 }
 
 // The height of the first line that starts with `text` after the margin.
-double y_of(const std::vector<sheet_test::PageLine>& lines, const std::string& text) {
+double y_of(const std::vector<PageLine>& lines, const std::string& text) {
   for (const auto& l : lines)
     if (l.text.rfind(M + text, 0) == 0) return l.y;
   return -1;
@@ -118,16 +117,9 @@ TEST(SoberinSheet, OptionsNeverMoveTheRestOfThePage) {
 }
 
 TEST(SoberinSheet, EqualsSignsOfConditionsAndResultsStandInOneColumn) {
-  int rows = 0;
-  bool in_rows = false;
-  for (const auto& l : printed_lines(record_page(soberin::JY_PAGE1, defaults()))) {
-    if (l.text == M + "（１）計算条件") in_rows = true;
-    if (l.text == M + "（３）断面形状") break;
-    if (!in_rows || l.text.find('=') == std::string::npos) continue;
-    EXPECT_EQ(sheet_test::cell_column(l.text, "="), 12 + 43) << l.text;
-    ++rows;
-  }
-  EXPECT_EQ(rows, 11);
+  const auto rows = condition_and_result_rows(printed_lines(record_page(soberin::JY_PAGE1, defaults())));
+  for (const auto& l : rows) EXPECT_EQ(cell_column(l.text, "="), 12 + 43) << l.text;
+  EXPECT_EQ(rows.size(), 11u);
 }
 
 // 明朝体印刷 prints the whole page in Mincho: headings, values, raised
@@ -145,20 +137,12 @@ TEST(SoberinSheet, MinchoPrintsEverythingInMincho) {
 }
 
 TEST(SoberinSheet, FroudeLineFollowsTheReceivedFroudeNumber) {
-  struct Case {
-    float Fr;
-    const char* line;
-  };
-  const Case cases[] = {
-      {0.722f, "　　［フルード数］                    Fr   =       0.722    < 1  (常　流)"},
-      {1.0f, "　　［フルード数］                    Fr   =       1.000    = 1  (限界流)"},
-      {1.113f, "　　［フルード数］                    Fr   =       1.113    > 1  (射　流)"},
-  };
-  for (const Case& c : cases) {
-    CapacitySheet s = defaults();
-    s.Fr = c.Fr;
-    EXPECT_NE(find_line(printed_lines(record_page(soberin::JY_PAGE1, s)), M + c.line), nullptr) << c.Fr;
-  }
+  expect_froude_rows(soberin::JY_PAGE1, defaults(),
+                     {
+                         {0.722f, "　　［フルード数］                    Fr   =       0.722    < 1  (常　流)"},
+                         {1.0f, "　　［フルード数］                    Fr   =       1.000    = 1  (限界流)"},
+                         {1.113f, "　　［フルード数］                    Fr   =       1.113    > 1  (射　流)"},
+                     });
 }
 
 TEST(SoberinSheet, ValuesReceivedButNotPrintedChangeNothing) {
@@ -170,8 +154,7 @@ TEST(SoberinSheet, ValuesReceivedButNotPrintedChangeNothing) {
 }
 
 TEST(SoberinSheet, GoldenRecording) {
-  EXPECT_EQ(culvert_sheet::compare_with_golden("soberin_JY_PAGE1", record_page(soberin::JY_PAGE1, defaults()).dump()),
-            "");
+  EXPECT_EQ(compare_with_golden(GOLDEN_DIR, "soberin_JY_PAGE1", record_page(soberin::JY_PAGE1, defaults()).dump()), "");
 }
 
 }  // namespace

@@ -1,17 +1,24 @@
 // 計算 in palwick and soberin: the labels it writes, an undersized pipe, the
 // order of the checks, and calculations that cannot finish.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
-#include "culvert_window.hpp"
+#include "drive_checks.hpp"
+#include "drive_run.hpp"
+#include "saved_record.hpp"
+#include "window_labels.hpp"
 
 namespace {
 
-using culvert_window::expect_labels;
-using culvert_window::expect_no_bad_numbers;
-using culvert_window::Labels;
-using culvert_window::record;
 using testing_support::drive;
+using testing_support::expect_labels;
+using testing_support::expect_no_bad_numbers;
+using testing_support::Labels;
+using testing_support::saved_record;
 using testing_support::TempDir;
+using testing_support::with;
+using testing_support::without;
 
 const Labels kPalwickDefaults = {
     // used values
@@ -32,11 +39,6 @@ const Labels kUniformFailed = {
 const Labels kCriticalFailed = {
     {"TEXT30", "0.000"}, {"TEXT31", "0.000"}, {"TEXT32", "0.000"}, {"TEXT33", "0.000"}, {"TEXT34", "0.000"},
     {"TEXT78", "0.000"}, {"TEXT36", "0.000"}, {"TEXT46", "0.000"}, {"TEXT29", "<< 限界時 管径不足 >>"}};
-
-Labels with(Labels a, const Labels& b) {
-  for (const auto& [k, v] : b) a[k] = v;
-  return a;
-}
 
 TEST(CulvertCalculate, DefaultsGiveTheDesignResults) {
   TempDir dir;
@@ -134,26 +136,19 @@ TEST(CulvertCalculate, ChecksRunInFieldOrderAndStopAtTheFirst) {
       {"soberin", "type EDIT4 -1E99\n", "入力エラー: [ n ] の値が範囲外です"},
       {"palwick", "type EDIT2 1E36\n", "入力エラー: [ I ] の値が範囲外です"},
   };
-  for (const Case& c : cases) {
-    TempDir dir;
-    const auto run = drive(dir, c.program, std::string(c.script) + "menu CALC\ndump\n");
-    ASSERT_EQ(run.message_boxes().size(), 1u) << c.program << ": " << c.script;
-    EXPECT_EQ(run.message_boxes()[0], c.message) << c.program << ": " << c.script;
-    EXPECT_EQ(run.dump().at("menu PRNT"), "grey") << c.script;
-    EXPECT_EQ(run.dump().at("TEXT48"), "0.000") << c.script;
-  }
+  for (const Case& c : cases) testing_support::expect_refused_calculation(c.program, c.script, c.message, "TEXT48");
 }
 
 TEST(CulvertCalculate, SoberinWithASavedQOfZeroAlwaysStopsAtQ) {
   TempDir dir;
-  const std::string saved = record({" 0", " 200", " .6", " .013"}, "管渠");
+  const std::string saved = saved_record({" 0", " 200", " .6", " .013"}, "管渠");
   dir.write("LOM_O_RYU.DTA", saved);
   const auto run = drive(dir, "soberin", "menu CALC\ntype EDIT3 0.8\nmenu CALC\ndump\nend\n");
   ASSERT_EQ(run.message_boxes().size(), 2u);
   for (const std::string& box : run.message_boxes()) EXPECT_EQ(box, "入力エラー: [ Q > 0 ] にしてください");
   EXPECT_EQ(run.dump().at("TEXT49"), "0.000");
   EXPECT_EQ(run.dump().at("menu PRNT"), "grey");
-  EXPECT_EQ(dir.read("LOM_O_RYU.DTA"), record({" 0", " 200", " .8", " .013"}, "管渠"))
+  EXPECT_EQ(dir.read("LOM_O_RYU.DTA"), saved_record({" 0", " 200", " .8", " .013"}, "管渠"))
       << "Q is saved back as it was";
 }
 
@@ -176,12 +171,8 @@ TEST(CulvertCalculate, ACalculationThatCannotFinishSaysSoAndChangesNothing) {
     const auto run = drive(dir, c.program, std::string("menu CALC\ndump\n") + c.inputs + "menu CALC\ndump\n");
     ASSERT_EQ(run.message_boxes().size(), 1u) << c.program << ": " << c.inputs;
     EXPECT_EQ(run.message_boxes()[0].rfind(c.message_start, 0), 0u) << run.message_boxes()[0];
-    Labels before = run.dump(0), after = run.dump(1);
-    for (const char* edit : {"EDIT3", "EDIT4"}) {
-      before.erase(edit);
-      after.erase(edit);
-    }
-    EXPECT_EQ(before, after) << c.program << ": " << c.inputs;
+    const Labels after = without(run.dump(1), {"EDIT3", "EDIT4"});
+    EXPECT_EQ(without(run.dump(0), {"EDIT3", "EDIT4"}), after) << c.program << ": " << c.inputs;
     EXPECT_EQ(std::count(run.lines.begin(), run.lines.end(), "beep"), 0) << "a refused calculation only says so";
     expect_no_bad_numbers(after, c.inputs);
   }

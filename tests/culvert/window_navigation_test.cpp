@@ -1,17 +1,17 @@
 // Keyboard navigation of palwick and soberin: their own field orders, and
 // the input reset that every move runs first.
-#include "culvert_window.hpp"
+#include <gtest/gtest.h>
+
+#include "drive_checks.hpp"
+#include "drive_run.hpp"
+#include "window_labels.hpp"
 
 namespace {
 
-using culvert_window::Labels;
 using testing_support::drive;
+using testing_support::focus_after;
+using testing_support::Labels;
 using testing_support::TempDir;
-
-std::string focus_after(const std::string& program, const std::string& script) {
-  TempDir dir;
-  return drive(dir, program, script + "dump\n").dump().at("focus");
-}
 
 TEST(CulvertNavigation, EnterAndDownFollowEachProgramsFieldOrder) {
   struct Case {

@@ -1,10 +1,16 @@
 // palwick and soberin start, keep their inputs and show their about boxes.
-#include "culvert_window.hpp"
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "drive_run.hpp"
+#include "saved_record.hpp"
 
 namespace {
 
-using culvert_window::record;
 using testing_support::drive;
+using testing_support::saved_record;
 using testing_support::TempDir;
 
 struct Program {
@@ -23,10 +29,10 @@ const std::string kSoberinTitle = "SP0.00 管渠流下能力";
 const Program kPrograms[] = {
     {"palwick", "Kelbrin(管渠断面)", "Version 1.53.06", "LOM_O.DTA", "EDIT1",
      {{"EDIT1", "0.300"}, {"EDIT2", "200.000"}, {"EDIT3", "0.600"}, {"EDIT4", "0.016"}, {"EDIT7", kPalwickTitle}},
-     record({" .3", " 200", " .6", " .016"}, kPalwickTitle)},
+     saved_record({" .3", " 200", " .6", " .016"}, kPalwickTitle)},
     {"soberin", "Pravoth(管渠断面)", "Version 1.13.06", "LOM_O_RYU.DTA", "EDIT2",
      {{"EDIT2", "200.000"}, {"EDIT3", "0.600"}, {"EDIT4", "0.013"}, {"EDIT7", kSoberinTitle}},
-     record({" .3", " 200", " .6", " .013"}, kSoberinTitle)},
+     saved_record({" .3", " 200", " .6", " .013"}, kSoberinTitle)},
 };
 
 TEST(CulvertStartUp, FirstStartShowsAndWritesTheDefaults) {
@@ -66,18 +72,18 @@ TEST(CulvertStartUp, EndSavesWhatTheFieldsHoldAndSoberinKeepsItsQ) {
   {
     TempDir dir;
     drive(dir, "palwick", "type EDIT1 12.345678\ntype EDIT3 0.45\ntype EDIT7 区間A,右岸\nend\n");
-    EXPECT_EQ(dir.read("LOM_O.DTA"), record({" 12.3457", " 200", " .45", " .016"}, "\"区間A,右岸\""));
+    EXPECT_EQ(dir.read("LOM_O.DTA"), saved_record({" 12.3457", " 200", " .45", " .016"}, "\"区間A,右岸\""));
     const auto reopened = drive(dir, "palwick", "dump\nclose\n").dump();
     EXPECT_EQ(reopened.at("EDIT1"), "12.345");
     EXPECT_EQ(reopened.at("EDIT7"), "区間A,右岸");
   }
   {
     TempDir dir;
-    dir.write("LOM_O_RYU.DTA", record({" .25", " 500", " 1.2", " .015"}, "管渠"));
+    dir.write("LOM_O_RYU.DTA", saved_record({" .25", " 500", " 1.2", " .015"}, "管渠"));
     const auto run = drive(dir, "soberin", "dump\ntype EDIT4 0.014\nend\n");
     EXPECT_EQ(run.dump().at("EDIT2"), "500.000");
     EXPECT_EQ(run.dump().at("EDIT3"), "1.200");
-    EXPECT_EQ(dir.read("LOM_O_RYU.DTA"), record({" .25", " 500", " 1.2", " .014"}, "管渠"))
+    EXPECT_EQ(dir.read("LOM_O_RYU.DTA"), saved_record({" .25", " 500", " 1.2", " .014"}, "管渠"))
         << "Q goes back to the file unchanged";
   }
 }

@@ -10,40 +10,22 @@
 #include <QTimer>
 #include <QWidget>
 #include <QTemporaryDir>
-#include <cstdio>
 #include <string>
 
+#include "pdf_reader.hpp"
 #include "runtime/printer/print_dialog_route.hpp"
 #include "runtime/printer/print_job.hpp"
 
 namespace {
 
-std::string run(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
-
-// The text of a PDF in drawing order, blanks collapsed.
-std::string pdf_text(const std::string& path) {
-  std::string collapsed;
-  for (const char c : run(std::string(PDFTOTEXT) + " -raw '" + path + "' -")) {
-    const bool blank = c == ' ' || c == '\n' || c == '\f';
-    if (blank && (collapsed.empty() || collapsed.back() == ' ')) continue;
-    collapsed += blank ? ' ' : c;
-  }
-  return collapsed;
-}
+using testing_support::pdf_fonts;
+using testing_support::pdf_info;
+using testing_support::pdf_text;
 
 class PrintJobs : public testing::Test {
  protected:
   void SetUp() override {
-    if (std::string(PDFTOTEXT).empty() || std::string(PDFFONTS).empty() || std::string(PDFINFO).empty())
-      GTEST_SKIP() << "poppler-utils not installed";
+    if (!testing_support::poppler_installed()) GTEST_SKIP() << "poppler-utils not installed";
     ASSERT_TRUE(dir.isValid());
     rt::clear_print_dialog_answers();
   }
@@ -87,8 +69,8 @@ TEST_F(PrintJobs, PdfHoldsTheTextInGothicWithTheDocumentTitle) {
   const std::string text = pdf_text(pdf);
   EXPECT_NE(text.find("（１）計算条件"), std::string::npos) << text;
   EXPECT_NE(text.find("［計画流量］ Q = 0.060 m"), std::string::npos) << text;
-  EXPECT_NE(run(std::string(PDFFONTS) + " '" + pdf + "'").find("IPAGothic"), std::string::npos);
-  const std::string info = run(std::string(PDFINFO) + " '" + pdf + "'");
+  EXPECT_NE(pdf_fonts(pdf).find("IPAGothic"), std::string::npos);
+  const std::string info = pdf_info(pdf);
   EXPECT_NE(info.find("台形断面"), std::string::npos) << info;
   EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
 }
@@ -101,7 +83,7 @@ TEST_F(PrintJobs, TextSitsAtItsPageUnitsFromThePrintableCorner) {
   ASSERT_TRUE(print_sheet(job.printer(), "ＭＳ ゴシック", 1).ok());
   // "（１）計算条件" starts 12 cells (234 units) right of the printable
   // corner, which lies 10 pt in from the paper's edge.
-  const std::string boxes = run(std::string(PDFTOTEXT) + " -bbox '" + pdf + "' -");
+  const std::string boxes = testing_support::pdf_word_boxes(pdf);
   const std::size_t at = boxes.find(">（１）計算条件<");
   ASSERT_NE(at, std::string::npos) << boxes;
   const std::size_t x = boxes.rfind("xMin=\"", at);
@@ -115,8 +97,8 @@ TEST_F(PrintJobs, MinchoFaceEmbedsIpaMinchoAndPagesFollowEachOther) {
   rt::PrintJob job;
   ASSERT_EQ(job.show_print_dialog(), rt::DialogAnswer::Ok);
   ASSERT_TRUE(print_sheet(job.printer(), "ＭＳ 明朝", 3).ok());
-  EXPECT_NE(run(std::string(PDFFONTS) + " '" + pdf + "'").find("IPAMincho"), std::string::npos);
-  EXPECT_NE(run(std::string(PDFINFO) + " '" + pdf + "'").find("Pages:           3"), std::string::npos);
+  EXPECT_NE(pdf_fonts(pdf).find("IPAMincho"), std::string::npos);
+  EXPECT_NE(pdf_info(pdf).find("Pages:           3"), std::string::npos);
 }
 
 TEST_F(PrintJobs, CancelledDialogPrintsNothing) {

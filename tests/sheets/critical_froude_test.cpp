@@ -6,6 +6,7 @@
 #include "open_channel/drasin_sheets.hpp"
 #include "open_channel/velmora_sheets.hpp"
 #include "page_lines.hpp"
+#include "recorded_page.hpp"
 #include "sheet_support.hpp"
 
 namespace {

@@ -8,23 +8,20 @@
 
 #include <functional>
 
+#include "golden_file.hpp"
 #include "open_channel/drasin_sheets.hpp"
 #include "open_channel/sheet_sketch.hpp"
+#include "page_checks.hpp"
 #include "page_lines.hpp"
+#include "recorded_page.hpp"
 #include "sheet_support.hpp"
 
 namespace {
 
+using namespace sheet_test;
 using open_channel::CriticalSheet;
 using open_channel::UniformSheet;
-using sheet_test::drasin_default_critical_sheet;
-using sheet_test::drasin_default_sheet;
-using sheet_test::find_line;
-using sheet_test::Lines;
-using sheet_test::printed_lines;
-using sheet_test::printed_texts;
-using sheet_test::record_page;
-using sheet_test::with_margin;
+using testing_support::compare_with_golden;
 namespace drasin = open_channel::drasin;
 
 const std::string M(12, ' ');  // the left margin
@@ -34,7 +31,9 @@ const std::string kSupercriticalHeading = "　　矩形水路水理計算書　�
 const std::string kCriticalHeading = "　　矩形水路水理計算書　－　限界流";
 
 // clang-format off
-const Lines kJnRows = with_margin({
+// Sections (1) and (2) of the three uniform-flow pages, in one set of
+// columns, down to the back-calculated discharge.
+const Lines kUniformConditionsAndResults = with_margin({
     "（１）計算条件",
     "　　［計画流量］                Q  =       0.060 m^(3)/s",
     "　　［水路勾配］                I  = 1/  200.000",
@@ -47,43 +46,10 @@ const Lines kJnRows = with_margin({
     "　　［径深］                    R  =       0.090 m",
     "　　［流速］                    V  =       0.888 m/s",
     "　　［逆算流量］                QD =       0.060 m^(3)/s",
-    "　　［フルード数］              Fr =       0.597    < 1  (常　流)",
-    "（３）断面形状",
-    "（４）計算",
-    "　　［水深］",
-    "            H  =    0.225 m",
-    "　　［流積］",
-    "            A  =    0.300×    0.225 =    0.068 m^(2)",
-    "　　［潤辺］",
-    "            P  =    0.225×2＋    0.300 =    0.750 m",
-    "　　［径深］",
-    "            R  = A／P =    0.068／    0.750 =    0.090 m",
-    "　　［流速］",
-    "            V  = 1／n × I^(1/2)×R^(2/3)",
-    "               = 1／ 0.016×(1／  200.000)^(1/2)×    0.090^(2/3) =    0.888 m/s",
-    "　　［逆算流量］",
-    "            QD = A × V =    0.068×    0.888",
-    "               =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
-    "　　［フルード数］  (g m/s^(2) : 重力加速度)",
-    "            Fr = V／(g×H)^(1/2) =     0.888／(9.8×    0.225)^(1/2) =    0.597",
 });
 
-const Lines kJyRows = with_margin({
-    "（１）計算条件",
-    "　　［計画流量］                Q  =       0.060 m^(3)/s",
-    "　　［水路勾配］                I  = 1/  200.000",
-    "　　［水路敷幅］                B  =       0.300 m",
-    "　　［粗度係数］                n  =       0.016",
-    "（２）計算結果",
-    "　　［水深］                    H  =       0.225 m",
-    "　　［流積］                    A  =       0.068 m^(2)",
-    "　　［潤辺］                    P  =       0.750 m",
-    "　　［径深］                    R  =       0.090 m",
-    "　　［流速］                    V  =       0.888 m/s",
-    "　　［逆算流量］                QD =       0.060 m^(3)/s",
-    "　　［余裕高］                  Fb =       0.156 m",
-    "　　［フルード数］              Fr =       0.597    < 1  (常　流)",
-    "（３）断面形状",
+// Section (4) of 余裕高なし and 余裕高あり down to the velocity's name.
+const Lines kUniformCalculationToVelocity = with_margin({
     "（４）計算",
     "　　［水深］",
     "            H  =    0.225 m",
@@ -94,61 +60,82 @@ const Lines kJyRows = with_margin({
     "　　［径深］",
     "            R  = A／P =    0.068／    0.750 =    0.090 m",
     "　　［流速］",
-    "            V  = 1／n × I^(1/2) × R^(2/3)",
-    "               = 1／ 0.016×(1／  200.000)^(1/2)×    0.090^(2/3) =    0.888 m/s",
-    "　　［逆算流量］",
-    "            QD = A × V =    0.068×    0.888",
-    "               =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
-    "　　［速度水頭］",
-    "            hv = V^(2)／(2×g)",
-    "               =    0.888^(2)／(2×9.8) =    0.040 m",
-    "　　［余裕高］",
-    "            Fb =    0.070×H＋hv＋    0.100",
-    "               =    0.070×    0.225＋    0.040＋   0.100 =    0.156 m",
-    "　　［フルード数］  (g m/s^(2) : 重力加速度)",
-    "            Fr = V／(g×H)^(1/2) =    0.888／(9.8×    0.225)^(1/2) =    0.597",
+});
+
+const Lines kJnRows = joined({
+    kUniformConditionsAndResults,
+    with_margin({
+        "　　［フルード数］              Fr =       0.597    < 1  (常　流)",
+        "（３）断面形状",
+    }),
+    kUniformCalculationToVelocity,
+    with_margin({
+        "            V  = 1／n × I^(1/2)×R^(2/3)",
+        "               = 1／ 0.016×(1／  200.000)^(1/2)×    0.090^(2/3) =    0.888 m/s",
+        "　　［逆算流量］",
+        "            QD = A × V =    0.068×    0.888",
+        "               =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
+        "　　［フルード数］  (g m/s^(2) : 重力加速度)",
+        "            Fr = V／(g×H)^(1/2) =     0.888／(9.8×    0.225)^(1/2) =    0.597",
+    }),
+});
+
+const Lines kJyRows = joined({
+    kUniformConditionsAndResults,
+    with_margin({
+        "　　［余裕高］                  Fb =       0.156 m",
+        "　　［フルード数］              Fr =       0.597    < 1  (常　流)",
+        "（３）断面形状",
+    }),
+    kUniformCalculationToVelocity,
+    with_margin({
+        "            V  = 1／n × I^(1/2) × R^(2/3)",
+        "               = 1／ 0.016×(1／  200.000)^(1/2)×    0.090^(2/3) =    0.888 m/s",
+        "　　［逆算流量］",
+        "            QD = A × V =    0.068×    0.888",
+        "               =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
+        "　　［速度水頭］",
+        "            hv = V^(2)／(2×g)",
+        "               =    0.888^(2)／(2×9.8) =    0.040 m",
+        "　　［余裕高］",
+        "            Fb =    0.070×H＋hv＋    0.100",
+        "               =    0.070×    0.225＋    0.040＋   0.100 =    0.156 m",
+        "　　［フルード数］  (g m/s^(2) : 重力加速度)",
+        "            Fr = V／(g×H)^(1/2) =    0.888／(9.8×    0.225)^(1/2) =    0.597",
+    }),
 });
 
 // Sections (1) and (2) in the columns of 余裕高なし, the supercritical
 // freeboard written "Fb"; section (4) one column further right.
-const Lines kJsyRows = with_margin({
-    "（１）計算条件",
-    "　　［計画流量］                Q  =       0.060 m^(3)/s",
-    "　　［水路勾配］                I  = 1/  200.000",
-    "　　［水路敷幅］                B  =       0.300 m",
-    "　　［粗度係数］                n  =       0.016",
-    "（２）計算結果",
-    "　　［水深］                    H  =       0.225 m",
-    "　　［流積］                    A  =       0.068 m^(2)",
-    "　　［潤辺］                    P  =       0.750 m",
-    "　　［径深］                    R  =       0.090 m",
-    "　　［流速］                    V  =       0.888 m/s",
-    "　　［逆算流量］                QD =       0.060 m^(3)/s",
-    "　　［射流計算余裕高］          Fb =       0.042 m",
-    "　　［フルード数］              Fr =       0.597    < 1  (常　流)",
-    "（３）断面形状",
-    "（４）計算",
-    "　　［水深］",
-    "            H  =    0.225 m",
-    "　　［流積］",
-    "            A   =    0.300×    0.225 =    0.068 m^(2)",
-    "　　［潤辺］",
-    "            P   =    0.225×2＋    0.300 =    0.750 m",
-    "　　［径深］",
-    "            R   = A／P =    0.068／    0.750 =    0.090 m",
-    "　　［流速］",
-    "            V   = 1／n × I^(1/2) × R^(2/3)",
-    "                = 1／ 0.016×(1／  200.000)^(1/2)×    0.090^(2/3) =    0.888 m/s",
-    "　　［逆算流量］",
-    "            QD  = A × V =    0.068×    0.888",
-    "                =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
-    "　　［速度水頭］",
-    "            hv  = V^(2)／(2×g)",
-    "                =    0.888^(2)／(2×9.8) =    0.040 m",
-    "　　［射流計算余裕高］  (C=0.10 : 矩形断面余裕高係数)",
-    "            Fbc = C × V × H^(1/2) = 0.10×  0.888×    0.225^(1/2) =    0.042 m",
-    "　　［フルード数］  (g m/s^(2) : 重力加速度)",
-    "            Fr  = V／(g×H)^(1/2) =    0.888／(9.8×    0.225)^(1/2) =    0.597",
+const Lines kJsyRows = joined({
+    kUniformConditionsAndResults,
+    with_margin({
+        "　　［射流計算余裕高］          Fb =       0.042 m",
+        "　　［フルード数］              Fr =       0.597    < 1  (常　流)",
+        "（３）断面形状",
+        "（４）計算",
+        "　　［水深］",
+        "            H  =    0.225 m",
+        "　　［流積］",
+        "            A   =    0.300×    0.225 =    0.068 m^(2)",
+        "　　［潤辺］",
+        "            P   =    0.225×2＋    0.300 =    0.750 m",
+        "　　［径深］",
+        "            R   = A／P =    0.068／    0.750 =    0.090 m",
+        "　　［流速］",
+        "            V   = 1／n × I^(1/2) × R^(2/3)",
+        "                = 1／ 0.016×(1／  200.000)^(1/2)×    0.090^(2/3) =    0.888 m/s",
+        "　　［逆算流量］",
+        "            QD  = A × V =    0.068×    0.888",
+        "                =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
+        "　　［速度水頭］",
+        "            hv  = V^(2)／(2×g)",
+        "                =    0.888^(2)／(2×9.8) =    0.040 m",
+        "　　［射流計算余裕高］  (C=0.10 : 矩形断面余裕高係数)",
+        "            Fbc = C × V × H^(1/2) = 0.10×  0.888×    0.225^(1/2) =    0.042 m",
+        "　　［フルード数］  (g m/s^(2) : 重力加速度)",
+        "            Fr  = V／(g×H)^(1/2) =    0.888／(9.8×    0.225)^(1/2) =    0.597",
+    }),
 });
 
 const Lines kSyRows = with_margin({
@@ -223,12 +210,6 @@ const Lines kSnRows = with_margin({
 });
 // clang-format on
 
-struct Label {
-  std::string text;
-  double dx, dy;
-  bool turned;
-};
-
 struct PageCase {
   const char* name;
   std::function<rt::Recorder()> record_defaults;
@@ -238,7 +219,7 @@ struct PageCase {
   double y0;                         // origin of the sketch (x0 is 450)
   std::array<double, 3> section_ys;  // "（１）計算条件" to "（３）断面形状"; "（４）計算" at y0 + 721
   bool freeboard;
-  std::vector<Label> labels;
+  std::vector<SketchLabel> labels;
 };
 
 rt::Recorder uniform(open_channel::UniformPage page) { return record_page(page, drasin_default_sheet()); }
@@ -279,7 +260,7 @@ const std::vector<PageCase>& pages() {
 
 TEST(DrasinPages, DefaultsPrintEveryLineAsTheSheetSaysIt) {
   for (const PageCase& c : pages()) {
-    Lines expected = {M + M + *c.heading, M + M + "　　（マニング平均流速公式による）"};
+    Lines expected = sheet_heading(*c.heading);
     expected.insert(expected.end(), c.rows->begin(), c.rows->end());
     EXPECT_EQ(printed_texts(c.record_defaults()), expected) << c.name;
   }
@@ -287,48 +268,26 @@ TEST(DrasinPages, DefaultsPrintEveryLineAsTheSheetSaysIt) {
 
 TEST(DrasinPages, EqualsSignsOfConditionsAndResultsStandInOneColumn) {
   for (const PageCase& c : pages()) {
-    int rows = 0;
-    bool in_rows = false;
-    for (const auto& l : printed_lines(c.record_defaults())) {
-      if (l.text == M + "（１）計算条件") in_rows = true;
-      if (l.text == M + "（３）断面形状") break;
-      if (!in_rows || l.text.find('=') == std::string::npos) continue;
-      EXPECT_EQ(sheet_test::cell_column(l.text, "="), c.equals_column) << c.name << ": " << l.text;
-      ++rows;
-    }
-    EXPECT_GE(rows, 10) << c.name;
+    const auto rows = condition_and_result_rows(printed_lines(c.record_defaults()));
+    for (const auto& l : rows) EXPECT_EQ(cell_column(l.text, "="), c.equals_column) << c.name << ": " << l.text;
+    EXPECT_GE(rows.size(), 10u) << c.name;
   }
 }
 
 TEST(DrasinPages, SectionHeadingsStandWhereRowsAndSketchPutThem) {
-  const char* const headings[] = {"（１）計算条件", "（２）計算結果", "（３）断面形状", "（４）計算"};
   for (const PageCase& c : pages()) {
-    const auto lines = printed_lines(c.record_defaults());
-    const double expected[] = {c.section_ys[0], c.section_ys[1], c.section_ys[2], c.y0 + 721};
-    for (int k = 0; k < 4; ++k) {
-      EXPECT_EQ(sheet_test::heights_of(lines, M + headings[k]), std::vector<double>{expected[k]})
-          << c.name << " " << headings[k];
-    }
+    expect_section_heights(printed_lines(c.record_defaults()),
+                           {c.section_ys[0], c.section_ys[1], c.section_ys[2], c.y0 + 721}, c.name);
   }
 }
 
 TEST(DrasinPages, GoldenRecordings) {
   for (const PageCase& c : pages())
-    EXPECT_EQ(sheet_test::compare_with_golden(std::string("drasin_") + c.name, c.record_defaults().dump()), "");
+    EXPECT_EQ(compare_with_golden(GOLDEN_DIR, std::string("drasin_") + c.name, c.record_defaults().dump()), "");
 }
 
 TEST(DrasinSheetSketch, RectangleLabelsStandBesideTheirDimensionLines) {
-  for (const PageCase& c : pages()) {
-    const auto drawn = sheet_test::drawn_texts(c.record_defaults());
-    ASSERT_EQ(drawn.size(), c.labels.size()) << c.name;
-    for (std::size_t k = 0; k < drawn.size(); ++k) {
-      const Label& want = c.labels[k];
-      EXPECT_EQ(drawn[k].text, want.text) << c.name;
-      EXPECT_EQ(drawn[k].at, (rt::Point{450 + want.dx, c.y0 + want.dy})) << c.name << " " << want.text;
-      EXPECT_EQ(drawn[k].quarter_turns, want.turned ? 1 : 0) << c.name << " " << want.text;
-      EXPECT_EQ(drawn[k].font.points, 11) << c.name << " " << want.text;
-    }
-  }
+  for (const PageCase& c : pages()) expect_sketch_labels(c.record_defaults(), {450, c.y0}, c.labels, c.name);
 }
 
 TEST(DrasinSheetSketch, RectangleWithTheFreeboardDimensionOnlyWhereTheSheetHasOne) {

@@ -4,46 +4,25 @@
 // box and returns normally; a page that stops leaves the normal pointer.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCursor>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <utility>
 
 #include "frame/print_driver.hpp"
 #include "open_channel/velmora_sheets.hpp"
-#include "runtime/driver_hooks.hpp"
+#include "print_job_fixture.hpp"
 #include "runtime/printer/print_dialog_route.hpp"
 #include "runtime/runtime_error.hpp"
 #include "sheet_support.hpp"
 
 namespace {
 
-bool hourglass_shown() {
-  const QCursor* cursor = QApplication::overrideCursor();
-  return cursor && cursor->shape() == Qt::WaitCursor;
-}
+using testing_support::hourglass_shown;
 
-class PrintDriver : public testing::Test {
- protected:
-  void SetUp() override {
-    rt::clear_print_dialog_answers();
-    rt::driver::Hooks hooks;
-    hooks.message_box = [this](const std::string& title, const std::string& text) { boxes.emplace_back(title, text); };
-    rt::driver::set_hooks(hooks);
-  }
-  void TearDown() override {
-    rt::driver::set_hooks({});
-    rt::clear_print_dialog_answers();
-  }
-
-  rt::Form main_form;
-  std::vector<std::pair<std::string, std::string>> boxes;
-};
+class PrintDriver : public testing_support::PrintJobTest {};
 
 TEST_F(PrintDriver, CancelPrintsNothingSaysNothingAndLeavesThePointer) {
   rt::answer_next_print_dialog(rt::PrintDialogAnswer::cancel());

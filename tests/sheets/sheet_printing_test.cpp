@@ -8,48 +8,27 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "drive_run.hpp"
+#include "pdf_reader.hpp"
+#include "picture_pixels.hpp"
 
 namespace {
 
+using testing_support::contains;
+using testing_support::dark_at;
 using testing_support::drive;
+using testing_support::pdf_fonts;
+using testing_support::pdf_info;
+using testing_support::pdf_text;
 using testing_support::TempDir;
-
-std::string run(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
-
-// The text of a PDF in drawing order, runs of blanks and line ends as one blank.
-std::string pdf_text(const std::string& path) {
-  std::string collapsed;
-  for (const char c : run(std::string(PDFTOTEXT) + " -raw '" + path + "' -")) {
-    const bool blank = c == ' ' || c == '\n' || c == '\f';
-    if (blank && (collapsed.empty() || collapsed.back() == ' ')) continue;
-    collapsed += blank ? ' ' : c;
-  }
-  return collapsed;
-}
-
-std::string pdf_fonts(const std::string& path) { return run(std::string(PDFFONTS) + " '" + path + "'"); }
-std::string pdf_info(const std::string& path) { return run(std::string(PDFINFO) + " '" + path + "'"); }
-
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 class SheetPrinting : public testing::Test {
  protected:
   void SetUp() override {
-    if (std::string(PDFTOTEXT).empty() || std::string(PDFFONTS).empty() || std::string(PDFINFO).empty())
-      GTEST_SKIP() << "poppler-utils not installed";
+    if (!testing_support::poppler_installed()) GTEST_SKIP() << "poppler-utils not installed";
   }
   TempDir dir;
 };
@@ -227,16 +206,6 @@ TEST_F(SheetPrinting, EveryPrintItemOfBothProgramsPrintsItsSheet) {
       EXPECT_TRUE(contains(info, "Pages:           1")) << info;
     }
   }
-}
-
-// Dark pixels of the kept picture at points of the sketch (in 0.1 mm from
-// the box's corner, 96 pixels to the inch).
-bool dark_at(const QImage& image, double x, double y) {
-  const int px = qRound(x * 96 / 254), py = qRound(y * 96 / 254);
-  for (int dy = -1; dy <= 1; ++dy)
-    for (int dx = -1; dx <= 1; ++dx)
-      if (qGray(image.pixel(px + dx, py + dy)) < 100) return true;
-  return false;
 }
 
 TEST_F(SheetPrinting, WindowSketchIsDrawnOnceAndKept) {

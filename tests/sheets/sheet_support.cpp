@@ -1,14 +1,8 @@
 #include "sheet_support.hpp"
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-
 #include "open_channel/model.hpp"
 #include "open_channel/solvers/drasin_solvers.hpp"
 #include "open_channel/solvers/velmora_solvers.hpp"
-#include "runtime/printer/printer.hpp"
 
 namespace sheet_test {
 
@@ -29,16 +23,6 @@ open_channel::Model default_inputs() {
   m.opt_mincho = 0;
   m.opt_print_h12 = 0;
   return m;
-}
-
-template <class Sheet, class Page>
-rt::Recorder record(Page page, const Sheet& sheet) {
-  rt::Recorder recorder;
-  rt::Printer printer(recorder);
-  printer.start_page();
-  page(printer, sheet);
-  printer.end_page();
-  return recorder;
 }
 
 }  // namespace
@@ -85,38 +69,6 @@ open_channel::CriticalSheet velmora_default_critical_sheet() {
 open_channel::UniformSheet drasin_default_sheet() { return open_channel::uniform_sheet(drasin_default_model()); }
 open_channel::CriticalSheet drasin_default_critical_sheet() {
   return open_channel::critical_sheet(drasin_default_model());
-}
-
-rt::Recorder record_page(open_channel::UniformPage page, const open_channel::UniformSheet& sheet) {
-  return record(page, sheet);
-}
-
-rt::Recorder record_page(open_channel::CriticalPage page, const open_channel::CriticalSheet& sheet) {
-  return record(page, sheet);
-}
-
-std::string compare_with_golden(const std::string& name, const std::string& dump) {
-  const std::string path = std::string(GOLDEN_DIR) + "/" + name + ".txt";
-  if (std::getenv("UPDATE_GOLDEN")) {
-    std::ofstream(path, std::ios::binary) << dump;
-    return {};
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "no golden file " + path + " (run with UPDATE_GOLDEN=1 to write it)";
-  const std::string golden(std::istreambuf_iterator<char>(in), {});
-  if (golden == dump) return {};
-  std::istringstream want(golden), got(dump);
-  std::string w, g;
-  for (int line = 1;; ++line) {
-    const bool more_w = static_cast<bool>(std::getline(want, w));
-    const bool more_g = static_cast<bool>(std::getline(got, g));
-    if (!more_w && !more_g) break;
-    if (w != g || more_w != more_g) {
-      return name + ".txt line " + std::to_string(line) + ":\n  golden:   " + (more_w ? w : "(end)") +
-             "\n  recorded: " + (more_g ? g : "(end)");
-    }
-  }
-  return name + ".txt differs";
 }
 
 }  // namespace sheet_test

@@ -1,15 +1,11 @@
 // What the sheet tests share: the sheet values of velmora and drasin for
 // their default inputs as 計算 leaves them (the uniform-flow solver for Q and
-// for 1.2·Q, the critical-flow solver for Q), a page recorded on its own,
-// and the golden files of recorded pages.
+// for 1.2·Q, the critical-flow solver for Q).
 #pragma once
-
-#include <string>
 
 #include "open_channel/model.hpp"
 #include "open_channel/print_drivers.hpp"
 #include "open_channel/sheet_values.hpp"
-#include "runtime/printer/recorder.hpp"
 
 namespace sheet_test {
 
@@ -23,14 +19,5 @@ open_channel::UniformSheet velmora_default_sheet();
 open_channel::CriticalSheet velmora_default_critical_sheet();
 open_channel::UniformSheet drasin_default_sheet();
 open_channel::CriticalSheet drasin_default_critical_sheet();
-
-// The page drawn on a recorder between the start and the end of a page.
-rt::Recorder record_page(open_channel::UniformPage page, const open_channel::UniformSheet& sheet);
-rt::Recorder record_page(open_channel::CriticalPage page, const open_channel::CriticalSheet& sheet);
-
-// Compares the recorder's dump with golden/<name>.txt; with UPDATE_GOLDEN
-// set in the environment the file is written instead. Returns an empty
-// text when they agree, else where they part.
-std::string compare_with_golden(const std::string& name, const std::string& dump);
 
 }  // namespace sheet_test

@@ -6,26 +6,24 @@
 // hydraulic mean depth and the 20 % margin.
 #include <gtest/gtest.h>
 
+#include "golden_file.hpp"
 #include "open_channel/velmora_sheets.hpp"
+#include "page_checks.hpp"
 #include "page_lines.hpp"
+#include "recorded_page.hpp"
 #include "sheet_support.hpp"
 
 namespace {
 
+using namespace sheet_test;
 using open_channel::CriticalPage;
 using open_channel::CriticalSheet;
-using sheet_test::find_line;
-using sheet_test::Lines;
-using sheet_test::printed_lines;
-using sheet_test::printed_texts;
-using sheet_test::record_page;
-using sheet_test::velmora_default_critical_sheet;
-using sheet_test::with_margin;
+using testing_support::compare_with_golden;
 namespace velmora = open_channel::velmora;
 
 const std::string M(12, ' ');  // the left margin
 
-const Lines kHeading = {M + M + "　　台形水路水理計算書　－　限界流", M + M + "　　（マニング平均流速公式による）"};
+const Lines kHeading = sheet_heading("　　台形水路水理計算書　－　限界流");
 
 // clang-format off
 const Lines kSyRows = with_margin({
@@ -72,52 +70,12 @@ const Lines kSyRows = with_margin({
 });
 
 // 余裕高あり without its freeboard rows.
-const Lines kSnRows = with_margin({
-    "（１）計算条件",
-    "　　［計画流量］                Q   =       0.060 m^(3)/s",
-    "　　［水路敷幅］                B   =       0.300 m",
-    "　　［粗度係数］                n   =       0.016",
-    "　　［水路側法勾配］          1:m   = 1:    0.300",
-    "（２）計算結果",
-    "　　［限界水深］                Hc  =       0.152 m",
-    "　　［流積］                    A   =       0.052 m^(2)",
-    "　　［潤辺］                    P   =       0.616 m",
-    "　　［径深］                    R   =       0.085 m",
-    "　　［限界流速］                Vc  =       1.146 m/s",
-    "　　［逆算流量］                QD  =       0.060 m^(3)/s",
-    "　　［限界勾配］                Ic  = 1/  111.110",
-    "（３）断面形状",
-    "（４）計算",
-    "　　［流積］",
-    "            A   = Hc×(B＋m×Hc)  m^(2)",
-    "　　［水面幅］",
-    "            W   = B＋2×m×Hc  m",
-    "　　［水理水深］",
-    "            Hhc = A／W  m",
-    "　　［流速］",
-    "            Vc  = Q／A  m/s",
-    "　　［限界水深］  (Fr:フルード数、g:重力加速度)",
-    "            以下の数値を用い、限界条件(Fr=1)を満足するようなHcを求める。",
-    "              Fr  = Vc／(g×Hhc)^(1/2) = 1  のとき    Hc =    0.152 m",
-    "                Q =    0.060 m^(3)/s  ,  B =    0.300 m",
-    "                g =    9.8   m/s^(2)  ,  m =    0.300",
-    "　　［逆算流量］",
-    "            QD  = A × Vc =    0.052×    1.146",
-    "                =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
-    "　　［潤辺］",
-    "            P   =    0.158×2＋    0.300 =    0.616 m",
-    "　　［径深］",
-    "            R   = A／P =    0.052／    0.616 =    0.085 m",
-    "　　［限界勾配］",
-    "            Ic  = (Vc×n／R^(2/3))^(2) = (  1.146× 0.016／    0.085^(2/3))^(2) = 1/  111.110",
-});
+const Lines kSnRows = without_rows(kSyRows, with_margin({
+    "　　［余裕高］                  Fbc =       0.058 m",
+    "　　［余裕高］  (C=0.13 : 台形断面余裕高係数)",
+    "            Fbc = C × Vc × Hc^(1/2) = 0.13×  1.146 ×    0.152^(1/2) =    0.058 m",
+}));
 // clang-format on
-
-struct Label {
-  std::string text;
-  double dx, dy;
-  bool turned;
-};
 
 struct PageCase {
   const char* name;
@@ -125,7 +83,7 @@ struct PageCase {
   const Lines* rows;
   double y0;                          // origin of the sketch
   std::array<double, 3> section_ys;   // "（１）計算条件" to "（３）断面形状"; "（４）計算" at y0 + 721
-  std::vector<Label> labels;
+  std::vector<SketchLabel> labels;
 };
 
 const PageCase kPages[] = {
@@ -155,49 +113,30 @@ TEST(VelmoraCriticalPages, DefaultsPrintEveryLineAsTheSheetSaysIt) {
 
 TEST(VelmoraCriticalPages, EqualsSignsOfConditionsAndResultsStandInOneColumn) {
   for (const PageCase& c : kPages) {
-    int rows = 0;
-    bool in_rows = false;
-    for (const auto& l : printed_lines(record_page(c.procedure, velmora_default_critical_sheet()))) {
-      if (l.text == M + "（１）計算条件") in_rows = true;
-      if (l.text == M + "（３）断面形状") break;
-      if (!in_rows || l.text.find('=') == std::string::npos) continue;
-      EXPECT_EQ(sheet_test::cell_column(l.text, "="), 12 + 36) << c.name << ": " << l.text;
-      ++rows;
-    }
-    EXPECT_EQ(rows, c.procedure == velmora::SY_PAGE1 ? 12 : 11) << c.name;
+    const auto lines = printed_lines(record_page(c.procedure, velmora_default_critical_sheet()));
+    const auto rows = condition_and_result_rows(lines);
+    for (const auto& l : rows) EXPECT_EQ(cell_column(l.text, "="), 12 + 36) << c.name << ": " << l.text;
+    EXPECT_EQ(rows.size(), c.procedure == velmora::SY_PAGE1 ? 12u : 11u) << c.name;
   }
 }
 
 TEST(VelmoraCriticalPages, SectionHeadingsStandWhereRowsAndSketchPutThem) {
-  const char* const headings[] = {"（１）計算条件", "（２）計算結果", "（３）断面形状", "（４）計算"};
   for (const PageCase& c : kPages) {
-    const auto lines = printed_lines(record_page(c.procedure, velmora_default_critical_sheet()));
-    const double expected[] = {c.section_ys[0], c.section_ys[1], c.section_ys[2], c.y0 + 721};
-    for (int k = 0; k < 4; ++k) {
-      EXPECT_EQ(sheet_test::heights_of(lines, M + headings[k]), std::vector<double>{expected[k]})
-          << c.name << " " << headings[k];
-    }
+    expect_section_heights(printed_lines(record_page(c.procedure, velmora_default_critical_sheet())),
+                           {c.section_ys[0], c.section_ys[1], c.section_ys[2], c.y0 + 721}, c.name);
   }
 }
 
 TEST(VelmoraCriticalPages, SketchLabelsStandBesideTheirDimensionLines) {
   for (const PageCase& c : kPages) {
-    const auto drawn = sheet_test::drawn_texts(record_page(c.procedure, velmora_default_critical_sheet()));
-    ASSERT_EQ(drawn.size(), c.labels.size()) << c.name;
-    for (std::size_t k = 0; k < drawn.size(); ++k) {
-      const Label& want = c.labels[k];
-      EXPECT_EQ(drawn[k].text, want.text) << c.name;
-      EXPECT_EQ(drawn[k].at, (rt::Point{450 + want.dx, c.y0 + want.dy})) << c.name << " " << want.text;
-      EXPECT_EQ(drawn[k].quarter_turns, want.turned ? 1 : 0) << c.name << " " << want.text;
-      EXPECT_EQ(drawn[k].font.points, 11) << c.name << " " << want.text;
-    }
+    expect_sketch_labels(record_page(c.procedure, velmora_default_critical_sheet()), {450, c.y0}, c.labels, c.name);
   }
 }
 
 TEST(VelmoraCriticalPages, GoldenRecordings) {
   for (const PageCase& c : kPages) {
     const std::string dump = record_page(c.procedure, velmora_default_critical_sheet()).dump();
-    EXPECT_EQ(sheet_test::compare_with_golden(std::string("velmora_") + c.name, dump), "");
+    EXPECT_EQ(compare_with_golden(GOLDEN_DIR, std::string("velmora_") + c.name, dump), "");
   }
 }
 

@@ -5,35 +5,29 @@
 // receives without printing.
 #include <gtest/gtest.h>
 
+#include "golden_file.hpp"
 #include "open_channel/velmora_sheets.hpp"
+#include "page_checks.hpp"
 #include "page_lines.hpp"
+#include "recorded_page.hpp"
 #include "sheet_support.hpp"
 
 namespace {
 
+using namespace sheet_test;
 using open_channel::UniformPage;
 using open_channel::UniformSheet;
-using sheet_test::find_line;
-using sheet_test::printed_lines;
-using sheet_test::printed_texts;
-using sheet_test::record_page;
-using sheet_test::velmora_default_sheet;
+using testing_support::compare_with_golden;
 namespace velmora = open_channel::velmora;
 
 const std::string M(12, ' ');  // the left margin
 
-using Lines = std::vector<std::string>;
-
-Lines with_margin(const Lines& rows) {
-  Lines lines;
-  for (const std::string& r : rows) lines.push_back(M + r);
-  return lines;
-}
-
-const Lines kHeading = {M + M + "　　台形水路水理計算書　－　常流", M + M + "　　（マニング平均流速公式による）"};
+const Lines kHeading = sheet_heading("　　台形水路水理計算書　－　常流");
 
 // clang-format off
-const Lines kJnRows = with_margin({
+// Sections (1) and (2) of 余裕高なし and 余裕高あり down to the
+// back-calculated discharge.
+const Lines kConditionsAndResults = with_margin({
     "（１）計算条件",
     "　　［計画流量］                Q  =       0.060 m^(3)/s",
     "　　［水路勾配］                I  = 1/  200.000",
@@ -47,46 +41,10 @@ const Lines kJnRows = with_margin({
     "　　［径深］                    R  =       0.095 m",
     "　　［流速］                    V  =       0.922 m/s",
     "　　［逆算流量］                QD =       0.060 m^(3)/s",
-    "　　［フルード数］              Fr =       0.739    < 1  (常　流)",
-    "（３）断面形状",
-    "（４）計算",
-    "　　［水深］",
-    "            H  =    0.183 m",
-    "　　［流積］",
-    "            A  = 1／2×(    0.300＋    0.410)×    0.183 =    0.065 m^(2)",
-    "　　［潤辺］",
-    "            P  =    0.191×2＋    0.300 =    0.682 m",
-    "　　［径深］",
-    "            R  = A／P =    0.065／    0.682 =    0.095 m",
-    "　　［流速］",
-    "            V  = 1／n × I^(1/2)×R^(2/3)",
-    "               = 1／ 0.016×(1／  200.000)^(1/2)×    0.095^(2/3) =    0.922 m/s",
-    "　　［逆算流量］",
-    "            QD = A × V =    0.065×    0.922",
-    "               =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
-    "　　［水理水深］",
-    "            Hh = A／W =    0.065／    0.410 =    0.159 m",
-    "　　［フルード数］  (g m/s^(2) : 重力加速度)",
-    "            Fr = V／(g×Hh)^(1/2) =    0.922／(9.8×    0.159)^(1/2) =    0.739",
 });
 
-const Lines kJyRows = with_margin({
-    "（１）計算条件",
-    "　　［計画流量］                Q  =       0.060 m^(3)/s",
-    "　　［水路勾配］                I  = 1/  200.000",
-    "　　［水路敷幅］                B  =       0.300 m",
-    "　　［粗度係数］                n  =       0.016",
-    "　　［水路側法勾配］          1:m  = 1:    0.300",
-    "（２）計算結果",
-    "　　［水深］                    H  =       0.183 m",
-    "　　［流積］                    A  =       0.065 m^(2)",
-    "　　［潤辺］                    P  =       0.682 m",
-    "　　［径深］                    R  =       0.095 m",
-    "　　［流速］                    V  =       0.922 m/s",
-    "　　［逆算流量］                QD =       0.060 m^(3)/s",
-    "　　［余裕高］                  Fb =       0.156 m",
-    "　　［フルード数］              Fr =       0.739    < 1  (常　流)",
-    "（３）断面形状",
+// Section (4) of 余裕高なし and 余裕高あり down to the velocity's name.
+const Lines kCalculationToVelocity = with_margin({
     "（４）計算",
     "　　［水深］",
     "            H  =    0.183 m",
@@ -97,21 +55,53 @@ const Lines kJyRows = with_margin({
     "　　［径深］",
     "            R  = A／P =    0.065／    0.682 =    0.095 m",
     "　　［流速］",
-    "            V  = 1／n × I^(1/2) × R^(2/3)",
-    "               = 1／ 0.016×(1／  200.000)^(1/2)×    0.095^(2/3) =    0.922 m/s",
-    "　　［逆算流量］",
-    "            QD = A × V =    0.065×    0.922",
-    "               =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
-    "　　［速度水頭］",
-    "            hv = V^(2)／(2×g)",
-    "               =    0.922^(2)／(2×9.8) =    0.043 m",
-    "　　［余裕高］",
-    "            Fb =    0.070×H＋hv＋    0.100",
-    "               =    0.070×    0.183＋    0.043＋   0.100 =    0.156 m",
-    "　　［水理水深］",
-    "            Hh = A／W =    0.065／    0.410 =    0.159 m",
-    "　　［フルード数］  (g m/s^(2) : 重力加速度)",
-    "            Fr = V／(g×Hh)^(1/2) =    0.922／(9.8×    0.159)^(1/2) =    0.739",
+});
+
+const Lines kJnRows = joined({
+    kConditionsAndResults,
+    with_margin({
+        "　　［フルード数］              Fr =       0.739    < 1  (常　流)",
+        "（３）断面形状",
+    }),
+    kCalculationToVelocity,
+    with_margin({
+        "            V  = 1／n × I^(1/2)×R^(2/3)",
+        "               = 1／ 0.016×(1／  200.000)^(1/2)×    0.095^(2/3) =    0.922 m/s",
+        "　　［逆算流量］",
+        "            QD = A × V =    0.065×    0.922",
+        "               =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
+        "　　［水理水深］",
+        "            Hh = A／W =    0.065／    0.410 =    0.159 m",
+        "　　［フルード数］  (g m/s^(2) : 重力加速度)",
+        "            Fr = V／(g×Hh)^(1/2) =    0.922／(9.8×    0.159)^(1/2) =    0.739",
+    }),
+});
+
+const Lines kJyRows = joined({
+    kConditionsAndResults,
+    with_margin({
+        "　　［余裕高］                  Fb =       0.156 m",
+        "　　［フルード数］              Fr =       0.739    < 1  (常　流)",
+        "（３）断面形状",
+    }),
+    kCalculationToVelocity,
+    with_margin({
+        "            V  = 1／n × I^(1/2) × R^(2/3)",
+        "               = 1／ 0.016×(1／  200.000)^(1/2)×    0.095^(2/3) =    0.922 m/s",
+        "　　［逆算流量］",
+        "            QD = A × V =    0.065×    0.922",
+        "               =    0.060 m^(3)/s    ≧    Q =    0.060 m^(3)/s",
+        "　　［速度水頭］",
+        "            hv = V^(2)／(2×g)",
+        "               =    0.922^(2)／(2×9.8) =    0.043 m",
+        "　　［余裕高］",
+        "            Fb =    0.070×H＋hv＋    0.100",
+        "               =    0.070×    0.183＋    0.043＋   0.100 =    0.156 m",
+        "　　［水理水深］",
+        "            Hh = A／W =    0.065／    0.410 =    0.159 m",
+        "　　［フルード数］  (g m/s^(2) : 重力加速度)",
+        "            Fr = V／(g×Hh)^(1/2) =    0.922／(9.8×    0.159)^(1/2) =    0.739",
+    }),
 });
 
 const Lines kJsyRows = with_margin({
@@ -186,24 +176,16 @@ TEST(VelmoraUniformPages, DefaultsPrintEveryLineAsTheSheetSaysIt) {
 TEST(VelmoraUniformPages, EqualsSignsOfConditionsAndResultsStandInOneColumn) {
   for (const PageCase& c : kPages) {
     const auto lines = printed_lines(record_page(c.procedure, velmora_default_sheet()));
-    int rows = 0;
-    bool in_rows = false;
-    for (const auto& l : lines) {
-      if (l.text == M + "（１）計算条件") in_rows = true;
-      if (l.text == M + "（３）断面形状") break;
-      if (!in_rows || l.text.find('=') == std::string::npos) continue;
-      EXPECT_EQ(sheet_test::cell_column(l.text, "="), c.equals_column) << c.name << ": " << l.text;
-      ++rows;
-    }
-    EXPECT_GE(rows, 12) << c.name;
+    const auto rows = condition_and_result_rows(lines);
+    for (const auto& l : rows) EXPECT_EQ(cell_column(l.text, "="), c.equals_column) << c.name << ": " << l.text;
+    EXPECT_GE(rows.size(), 12u) << c.name;
   }
 }
 
 TEST(VelmoraUniformPages, SketchLabelsFollowTheirDimensionLines) {
   for (const PageCase& c : kPages) {
     std::vector<std::string> labels;
-    for (const rt::TextOp& t : sheet_test::drawn_texts(record_page(c.procedure, velmora_default_sheet())))
-      labels.push_back(t.text);
+    for (const rt::TextOp& t : drawn_texts(record_page(c.procedure, velmora_default_sheet()))) labels.push_back(t.text);
     EXPECT_EQ(labels, c.labels) << c.name;
   }
 }
@@ -211,7 +193,7 @@ TEST(VelmoraUniformPages, SketchLabelsFollowTheirDimensionLines) {
 TEST(VelmoraUniformPages, GoldenRecordings) {
   for (const PageCase& c : kPages) {
     const std::string dump = record_page(c.procedure, velmora_default_sheet()).dump();
-    EXPECT_EQ(sheet_test::compare_with_golden(std::string("velmora_") + c.name, dump), "");
+    EXPECT_EQ(compare_with_golden(GOLDEN_DIR, std::string("velmora_") + c.name, dump), "");
   }
 }
 
@@ -268,20 +250,12 @@ TEST(VelmoraUniformPages, SideSlopeBelowOneDrawsTheSteepShapeAndOneTheFlat) {
 }
 
 TEST(VelmoraUniformPages, FroudeLineFollowsTheReceivedFroudeNumber) {
-  struct Case {
-    float Fr;
-    const char* line;
-  };
-  const Case cases[] = {
-      {0.999f, "　　［フルード数］              Fr =       0.999    < 1  (常　流)"},
-      {1.0f, "　　［フルード数］              Fr =       1.000    = 1  (限界流)"},
-      {1.001f, "　　［フルード数］              Fr =       1.001    > 1  (射　流)"},
-  };
-  for (const Case& c : cases) {
-    UniformSheet s = velmora_default_sheet();
-    s.Fr = c.Fr;
-    EXPECT_NE(find_line(printed_lines(record_page(velmora::JY_PAGE1, s)), M + c.line), nullptr) << c.Fr;
-  }
+  expect_froude_rows(velmora::JY_PAGE1, velmora_default_sheet(),
+                     {
+                         {0.999f, "　　［フルード数］              Fr =       0.999    < 1  (常　流)"},
+                         {1.0f, "　　［フルード数］              Fr =       1.000    = 1  (限界流)"},
+                         {1.001f, "　　［フルード数］              Fr =       1.001    > 1  (射　流)"},
+                     });
 }
 
 TEST(VelmoraUniformPages, ValuesReceivedButNotPrintedChangeNothing) {

@@ -3,18 +3,16 @@
 // picture box's own font, and each drawing against its golden recording.
 #include <gtest/gtest.h>
 
+#include "golden_file.hpp"
 #include "open_channel/window_sketch.hpp"
-#include "runtime/printer/recorder.hpp"
-#include "sheet_support.hpp"
+#include "recorded_page.hpp"
 
 namespace {
 
+using testing_support::compare_with_golden;
+
 rt::Recorder record_sketch(const open_channel::WindowSketch& sketch) {
-  rt::Recorder recorder;
-  rt::Printer p(recorder);
-  p.set_font({"ＭＳ Ｐゴシック", 10, {}});
-  open_channel::draw_window_sketch(p, sketch);
-  return recorder;
+  return sheet_test::record_in_picture_box([&](rt::Printer& p) { open_channel::draw_window_sketch(p, sketch); });
 }
 
 struct SketchCase {
@@ -48,7 +46,7 @@ TEST(WindowSketch, OutlineThickRestThinLabelsAtTheirPoints) {
       EXPECT_EQ(t.font.face, "ＭＳ Ｐゴシック");
     }
     EXPECT_EQ(labels, c.labels) << c.name;
-    EXPECT_EQ(sheet_test::compare_with_golden(std::string(c.name) + "_window_sketch", r.dump()), "");
+    EXPECT_EQ(compare_with_golden(GOLDEN_DIR, std::string(c.name) + "_window_sketch", r.dump()), "");
   }
 }
 

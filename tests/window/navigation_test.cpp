@@ -2,17 +2,14 @@
 // per press, after the release; other ways of moving keep the results.
 #include <gtest/gtest.h>
 
+#include "drive_checks.hpp"
 #include "drive_run.hpp"
 
 namespace {
 
 using testing_support::drive;
+using testing_support::focus_after;
 using testing_support::TempDir;
-
-std::string focus_after(const std::string& program, const std::string& script) {
-  TempDir dir;
-  return drive(dir, program, script + "dump\n").dump().at("focus");
-}
 
 TEST(Navigation, EnterAndDownFollowTheFieldOrderAndWrapFromTheTitle) {
   EXPECT_EQ(focus_after("velmora", "key Enter\n"), "EDIT2");

@@ -5,25 +5,16 @@
 #include <cstdlib>
 
 #include "drive_run.hpp"
-#include "runtime/cp932.hpp"
 #include "runtime/services.hpp"
+#include "saved_record.hpp"
 
 namespace {
 
 using testing_support::drive;
+using testing_support::saved_record;
 using testing_support::TempDir;
 
 const std::string kDefaultTitle = "SP0.00～SP1000.00 右側道路側溝";
-
-std::string record(const std::vector<std::string>& numbers, const std::string& title) {
-  std::string r;
-  for (const std::string& n : numbers) {
-    std::string z = n + " ";
-    z.resize(((z.size() - 1) / 14 + 1) * 14, ' ');
-    r += z;
-  }
-  return r + rt::cp932::from_utf8(title).bytes + "\r\n";
-}
 
 TEST(StartUp, FirstStartShowsTheDefaultsOfEachProgram) {
   struct Expected {
@@ -60,7 +51,7 @@ TEST(StartUp, LoadedValuesAreCutToThreeDecimalsAndStoredAsShown) {
   TempDir dir;
   // Q 0.0625 comes back as 0.062; an n whose number text needs an exponent
   // shows in fixed notation; a negative Fb+ keeps its sign.
-  dir.write("LOM_V.DTA", record({" .0625", " 200", " .3", " 1.23456E-02", " .3", "-.1", " .07"}, "題"));
+  dir.write("LOM_V.DTA", saved_record({" .0625", " 200", " .3", " 1.23456E-02", " .3", "-.1", " .07"}, "題"));
   const auto run = drive(dir, "velmora", "dump\nend\n");
   const auto d = run.dump();
   EXPECT_EQ(d.at("EDIT1"), "0.062");
@@ -68,7 +59,7 @@ TEST(StartUp, LoadedValuesAreCutToThreeDecimalsAndStoredAsShown) {
   EXPECT_EQ(d.at("EDIT5"), "-0.100");
   EXPECT_EQ(d.at("EDIT7"), "題");
   // The change events stored VAL of the shown texts, which 終了 saves.
-  EXPECT_EQ(dir.read("LOM_V.DTA"), record({" .062", " 200", " .3", " .012", " .3", "-.1", " .07"}, "題"));
+  EXPECT_EQ(dir.read("LOM_V.DTA"), saved_record({" .062", " 200", " .3", " .012", " .3", "-.1", " .07"}, "題"));
 }
 
 TEST(StartUp, ASecondCopyShowsTheDuplicateBoxAndTouchesNoFile) {
@@ -91,7 +82,7 @@ TEST(StartUp, ASecondCopyShowsTheDuplicateBoxAndTouchesNoFile) {
 TEST(StartUp, EndSavesAndTheCloseBoxDoesNot) {
   TempDir dir;
   drive(dir, "drasin", "type EDIT1 12.345678\ntype EDIT7 区間A,右岸\nend\n");
-  const std::string saved = record({" 12.3457", " 200", " .3", " .016", " .1", " .07"}, "\"区間A,右岸\"");
+  const std::string saved = saved_record({" 12.3457", " 200", " .3", " .016", " .1", " .07"}, "\"区間A,右岸\"");
   EXPECT_EQ(dir.read("LOM_U.DTA"), saved);
 
   const auto reopened = drive(dir, "drasin", "dump\ntype EDIT1 5\nclose\n");
@@ -106,7 +97,7 @@ TEST(StartUp, ANumberBeyondTheSingleRangeNeitherEndsTheProgramNorSpoilsTheRecord
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.dump().at("EDIT2"), "1E39");
   EXPECT_EQ(dir.read("LOM_V.DTA"),
-            record({" .06", " 3.40282E+38", " .3", " .016", " .3", " .1", "-3.40282E+38"}, kDefaultTitle));
+            saved_record({" .06", " 3.40282E+38", " .3", " .016", " .3", " .1", "-3.40282E+38"}, kDefaultTitle));
   const auto next = drive(dir, "velmora", "dump\n");
   EXPECT_TRUE(next.message_boxes().empty());
 }

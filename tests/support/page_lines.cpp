@@ -1,5 +1,6 @@
 #include "page_lines.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -10,6 +11,11 @@ namespace sheet_test {
 namespace {
 
 constexpr double kRaisedPoints = 8;
+
+// The left margin of the print statements. (A function, not a string
+// object: the tests build their expected lines during static
+// initialisation.)
+std::string margin() { return std::string(12, ' '); }
 
 double end_of(const rt::TextOp& t) { return t.at.x + rt::cell_count(t.text) * t.cell_height / 2; }
 
@@ -67,9 +73,37 @@ int cell_column(const std::string& text, const std::string& mark) {
   return at == std::string::npos ? -1 : rt::cell_count(text.substr(0, at));
 }
 
+std::vector<PageLine> condition_and_result_rows(const std::vector<PageLine>& lines) {
+  std::vector<PageLine> rows;
+  bool in_rows = false;
+  for (const PageLine& l : lines) {
+    if (l.text == margin() + "（１）計算条件") in_rows = true;
+    if (l.text == margin() + "（３）断面形状") break;
+    if (in_rows && l.text.find('=') != std::string::npos) rows.push_back(l);
+  }
+  return rows;
+}
+
 Lines with_margin(const Lines& rows) {
   Lines lines;
-  for (const std::string& r : rows) lines.push_back(std::string(12, ' ') + r);
+  for (const std::string& r : rows) lines.push_back(margin() + r);
+  return lines;
+}
+
+Lines sheet_heading(const std::string& title) {
+  return {margin() + margin() + title, margin() + margin() + "　　（マニング平均流速公式による）"};
+}
+
+Lines joined(std::initializer_list<Lines> parts) {
+  Lines all;
+  for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+Lines without_rows(Lines lines, const Lines& left_out) {
+  for (const std::string& row : left_out) {
+    if (const auto at = std::find(lines.begin(), lines.end(), row); at != lines.end()) lines.erase(at);
+  }
   return lines;
 }
 

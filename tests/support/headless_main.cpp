@@ -1,6 +1,7 @@
-// Runs the printer tests headless: the offscreen platform unless another is
-// set, one application object for the fonts and the print system, and the
-// type-face stand-ins installed as the programs install them.
+// The main of the suites that print in-process (printer, sheets, compound
+// sheets), headless: the offscreen platform unless another is set, one
+// application object for print jobs and fonts, and the type-face stand-ins
+// installed as the programs install them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
