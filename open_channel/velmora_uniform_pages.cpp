@@ -16,6 +16,38 @@ using frame::raised;
 
 constexpr std::string_view kHeading = "　　台形水路水理計算書　－　常流";
 
+// The starts of the trapezoid's own formulas in section (4), in the narrow
+// column or one blank further right.
+struct TrapezoidFormulas {
+  std::string_view A, P, Hh, Fr;
+};
+
+const TrapezoidFormulas& trapezoid_formulas(Columns columns) {
+  static constexpr TrapezoidFormulas narrow{"            A  = 1／2×(", "            P  =",
+                                            "            Hh = A／W =", "            Fr = V／(g×Hh)"};
+  static constexpr TrapezoidFormulas wide{"            A   = 1／2×(", "            P   =",
+                                          "            Hh  = A／W =", "            Fr  = V／(g×Hh)"};
+  return columns == Columns::narrow ? narrow : wide;
+}
+
+// "　　［流積］" and "　　［潤辺］" with their numbers.
+void area_perimeter_rows(frame::Sheet& sh, const UniformSheet& s, Single P, Columns columns) {
+  const TrapezoidFormulas& f = trapezoid_formulas(columns);
+  sh.row({"　　［流積］"});
+  sh.row({f.A, f5_3(s.B), "＋", f5_3(s.W), ")×", f5_3(s.H), " =", f5_3(s.A), " m", raised("2")});
+  sh.row({"　　［潤辺］"});
+  sh.row({f.P, f5_3(s.S), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
+}
+
+// "　　［水理水深］" and "　　［フルード数］", the last rows of every page.
+void hydraulic_depth_froude_rows(frame::Sheet& sh, const UniformSheet& s, Columns columns) {
+  const TrapezoidFormulas& f = trapezoid_formulas(columns);
+  sh.row({"　　［水理水深］"});
+  sh.row({f.Hh, f5_3(s.A), "／", f5_3(s.W), " =", f5_3(s.Hh), " m"});
+  sh.row({"　　［フルード数］  (g m/s", raised("2"), " : 重力加速度)"});
+  sh.row({f.Fr, raised("1/2"), " =", f5_3(s.V), "／(9.8×", f5_3(s.Hh), ")", raised("1/2"), " =", f5_3(s.Fr)});
+}
+
 }  // namespace
 
 // Module Pjn: uniform flow without freeboard.
@@ -35,16 +67,9 @@ void JN_PAGE1(rt::Printer& p, const UniformSheet& s) {
   sh.empty_lines(kLinesBelowSketch);
   sh.row({"（４）計算"});
   depth_rows(sh, s);
-  sh.row({"　　［流積］"});
-  sh.row({"            A  = 1／2×(", f5_3(s.B), "＋", f5_3(s.W), ")×", f5_3(s.H), " =", f5_3(s.A), " m", raised("2")});
-  sh.row({"　　［潤辺］"});
-  sh.row({"            P  =", f5_3(s.S), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
+  area_perimeter_rows(sh, s, P, Columns::narrow);
   radius_velocity_discharge_rows(sh, s, P, Columns::narrow, Freeboard::not_drawn);
-  sh.row({"　　［水理水深］"});
-  sh.row({"            Hh = A／W =", f5_3(s.A), "／", f5_3(s.W), " =", f5_3(s.Hh), " m"});
-  sh.row({"　　［フルード数］  (g m/s", raised("2"), " : 重力加速度)"});
-  sh.row({"            Fr = V／(g×Hh)", raised("1/2"), " =", f5_3(s.V), "／(9.8×", f5_3(s.Hh), ")", raised("1/2"), " =",
-          f5_3(s.Fr)});
+  hydraulic_depth_froude_rows(sh, s, Columns::narrow);
 }
 
 // Module Pjy: uniform flow with the freeboard Fb = Fb*·H + hv + Fb+.
@@ -68,18 +93,11 @@ void JY_PAGE1(rt::Printer& p, const UniformSheet& s) {
   sh.empty_lines(kLinesBelowSketch);
   sh.row({"（４）計算"});
   depth_rows(sh, s);
-  sh.row({"　　［流積］"});
-  sh.row({"            A  = 1／2×(", f5_3(s.B), "＋", f5_3(s.W), ")×", f5_3(s.H), " =", f5_3(s.A), " m", raised("2")});
-  sh.row({"　　［潤辺］"});
-  sh.row({"            P  =", f5_3(s.S), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
+  area_perimeter_rows(sh, s, P, Columns::narrow);
   radius_velocity_discharge_rows(sh, s, P, Columns::narrow, Freeboard::drawn);
   velocity_head_rows(sh, s, Columns::narrow);
   freeboard_rows(sh, s);
-  sh.row({"　　［水理水深］"});
-  sh.row({"            Hh = A／W =", f5_3(s.A), "／", f5_3(s.W), " =", f5_3(s.Hh), " m"});
-  sh.row({"　　［フルード数］  (g m/s", raised("2"), " : 重力加速度)"});
-  sh.row({"            Fr = V／(g×Hh)", raised("1/2"), " =", f5_3(s.V), "／(9.8×", f5_3(s.Hh), ")", raised("1/2"), " =",
-          f5_3(s.Fr)});
+  hydraulic_depth_froude_rows(sh, s, Columns::narrow);
 }
 
 // Module PJSY: uniform flow with the supercritical-type freeboard
@@ -104,20 +122,13 @@ void JSY_PAGE1(rt::Printer& p, const UniformSheet& s) {
   sh.empty_lines(kLinesBelowSketch);
   sh.row({"（４）計算"});
   depth_rows(sh, s);
-  sh.row({"　　［流積］"});
-  sh.row({"            A   = 1／2×(", f5_3(s.B), "＋", f5_3(s.W), ")×", f5_3(s.H), " =", f5_3(s.A), " m", raised("2")});
-  sh.row({"　　［潤辺］"});
-  sh.row({"            P   =", f5_3(s.S), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
+  area_perimeter_rows(sh, s, P, Columns::wide);
   radius_velocity_discharge_rows(sh, s, P, Columns::wide, Freeboard::drawn);
   velocity_head_rows(sh, s, Columns::wide);
   sh.row({"　　［射流計算余裕高］  (C=0.13 : 台形断面余裕高係数)"});
   sh.row({"            Fbc = C×V×H", raised("1/2"), " = 0.13×", f5_3(s.V), "×", f5_3(s.H), raised("1/2"), " =",
           f5_3(s.Fbs), " m"});
-  sh.row({"　　［水理水深］"});
-  sh.row({"            Hh  = A／W =", f5_3(s.A), "／", f5_3(s.W), " =", f5_3(s.Hh), " m"});
-  sh.row({"　　［フルード数］  (g m/s", raised("2"), " : 重力加速度)"});
-  sh.row({"            Fr  = V／(g×Hh)", raised("1/2"), " =", f5_3(s.V), "／(9.8×", f5_3(s.Hh), ")", raised("1/2"),
-          " =", f5_3(s.Fr)});
+  hydraulic_depth_froude_rows(sh, s, Columns::wide);
 }
 
 }  // namespace open_channel::velmora
