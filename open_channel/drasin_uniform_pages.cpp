@@ -21,6 +21,17 @@ using frame::raised;
 constexpr std::string_view kHeading = "　　矩形水路水理計算書　－　常流";
 constexpr std::string_view kSupercriticalHeading = "　　矩形水路水理計算書　－　常流(射流計算余裕高)";
 
+// "　　［流積］" A = B×H and "　　［潤辺］" P = H×2 + B with their numbers, in
+// the narrow column or one blank further right.
+void area_perimeter_rows(frame::Sheet& sh, const UniformSheet& s, Single P, Columns columns) {
+  const bool narrow = columns == Columns::narrow;
+  sh.row({"　　［流積］"});
+  sh.row({narrow ? "            A  =" : "            A   =", f5_3(s.B), "×", f5_3(s.H), " =", f5_3(s.A), " m",
+          raised("2")});
+  sh.row({"　　［潤辺］"});
+  sh.row({narrow ? "            P  =" : "            P   =", f5_3(s.H), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
+}
+
 }  // namespace
 
 // Module Pjn: uniform flow without freeboard.
@@ -36,10 +47,7 @@ void JN_PAGE1(rt::Printer& p, const UniformSheet& s) {
   sh.empty_lines(kLinesBelowSketch);
   sh.row({"（４）計算"});
   depth_rows(sh, s);
-  sh.row({"　　［流積］"});
-  sh.row({"            A  =", f5_3(s.B), "×", f5_3(s.H), " =", f5_3(s.A), " m", raised("2")});
-  sh.row({"　　［潤辺］"});
-  sh.row({"            P  =", f5_3(s.H), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
+  area_perimeter_rows(sh, s, P, Columns::narrow);
   radius_velocity_discharge_rows(sh, s, P, Columns::narrow, Freeboard::not_drawn);
   sh.row({"　　［フルード数］  (g m/s", raised("2"), " : 重力加速度)"});
   sh.row({"            Fr = V／(g×H)", raised("1/2"), " = ", f5_3(s.V), "／(9.8×", f5_3(s.H), ")", raised("1/2"), " =",
@@ -65,10 +73,7 @@ void JY_PAGE1(rt::Printer& p, const UniformSheet& s) {
   sh.empty_lines(kLinesBelowSketch);
   sh.row({"（４）計算"});
   depth_rows(sh, s);
-  sh.row({"　　［流積］"});
-  sh.row({"            A  =", f5_3(s.B), "×", f5_3(s.H), " =", f5_3(s.A), " m", raised("2")});
-  sh.row({"　　［潤辺］"});
-  sh.row({"            P  =", f5_3(s.H), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
+  area_perimeter_rows(sh, s, P, Columns::narrow);
   radius_velocity_discharge_rows(sh, s, P, Columns::narrow, Freeboard::drawn);
   velocity_head_rows(sh, s, Columns::narrow);
   freeboard_rows(sh, s);
@@ -99,10 +104,7 @@ void JSY_PAGE1(rt::Printer& p, const UniformSheet& s) {
   sh.empty_lines(kLinesBelowSketch);
   sh.row({"（４）計算"});
   depth_rows(sh, s);
-  sh.row({"　　［流積］"});
-  sh.row({"            A   =", f5_3(s.B), "×", f5_3(s.H), " =", f5_3(s.A), " m", raised("2")});
-  sh.row({"　　［潤辺］"});
-  sh.row({"            P   =", f5_3(s.H), "×2＋", f5_3(s.B), " =", f5_3(P), " m"});
+  area_perimeter_rows(sh, s, P, Columns::wide);
   radius_velocity_discharge_rows(sh, s, P, Columns::wide, Freeboard::drawn);
   velocity_head_rows(sh, s, Columns::wide);
   sh.row({"　　［射流計算余裕高］  (C=0.10 : 矩形断面余裕高係数)"});
