@@ -113,6 +113,19 @@ class TypingLimit : public QValidator {
   bool scrolls_;
 };
 
+// An entry edit. One with the input method switched off must also say so
+// when the input method asks: a line edit answers that it takes input-method
+// text whatever its attribute says, and an input method such as fcitx5 then
+// composes in it all the same.
+class Edit : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
+    if (query == Qt::ImEnabled && !testAttribute(Qt::WA_InputMethodEnabled)) return false;
+    return QLineEdit::inputMethodQuery(query);
+  }
+};
+
 // A check box that leaves the arrow keys alone: on these forms the arrows
 // move nothing between controls.
 class CheckBox : public QCheckBox {
@@ -152,7 +165,7 @@ QWidget* build_control(FormWindow* form, const QJsonObject& c) {
     set_colors(label, c, QPalette::WindowText, QPalette::Window);
     w = label;
   } else if (kind == "edit") {
-    auto* edit = new QLineEdit(parent);
+    auto* edit = new Edit(parent);
     edit->setText(text);
     const bool scrolls = c["hscroll"].toBool(true);
     const int limit = c["maxlength"].toInt(0);
