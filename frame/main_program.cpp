@@ -62,12 +62,16 @@ void MainModule::main_program() {
       field_objects[current_field].set_focus();
     }
     if (rt::event_queued()) rt::run_one_event();
+    // A pass after which nothing has arrived would only repeat itself: the
+    // loop sleeps until a key, a focus change or an event comes.
+    rt::sleep_until_input();
   }
 }
 
 // Finds the entry field that has the focus and reads Enter, Up and Down. A
 // key is waited out while it is held, so a move happens once per press,
-// after the release. An Enter held while the field's input method reports an
+// after the release; the runtime keeps a press until it has been read, so
+// even the shortest press moves once. An Enter held while the field's input method reports an
 // open composition is the key that confirms it: it is used up and moves
 // nothing.
 void MainModule::key_check() {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <map>
 
+#include "runtime/loop_wake.hpp"
 #include "runtime/message_loop.hpp"
 
 namespace rt {
@@ -35,7 +36,9 @@ void register_procedure(const std::string& name, std::function<void()> procedure
 
 void queue_event(const std::string& name) {
   const std::string key = upper(name);
-  if (queue().procedures.count(key)) queue().queued.push_back(key);
+  if (!queue().procedures.count(key)) return;
+  queue().queued.push_back(key);
+  detail::wake_loop();
 }
 
 bool event_queued() {
@@ -64,11 +67,15 @@ void run_one_event() {
 }
 
 void wait_and_run_one_event() {
-  while (queue().queued.empty()) pause(10);
+  while (queue().queued.empty()) detail::wait_for_arrival(10);
   run_one_event();
 }
 
 void clear_events() { queue().queued.clear(); }
+
+namespace detail {
+bool event_waiting() { return !queue().queued.empty(); }
+}  // namespace detail
 
 bool events_idle() { return queue().queued.empty() && !queue().running; }
 

@@ -65,6 +65,7 @@ class FormWindow : public QMainWindow {
   FormWindow(QString name, bool is_main, QWidget* owner);
 
   const QString& form_name() const { return name_; }
+  bool is_main() const { return is_main_; }
   ClientArea* client() const { return client_; }
 
   void add_control(const QString& name, QWidget* widget);

@@ -1,5 +1,6 @@
 // The window-message side of the main loop: processing waiting messages,
-// pauses that keep the windows live, and the end of the program.
+// pauses that keep the windows live, the loop's sleep while nothing happens,
+// and the end of the program.
 #pragma once
 
 #include <atomic>
@@ -10,8 +11,18 @@ namespace rt {
 // ProgramEnd) once its main window has been closed.
 void process_messages();
 
-// Waits the given milliseconds while processing window messages.
+// Waits the given milliseconds while processing window messages. A pause
+// ends early when the main loop has something to act on that this pause
+// would only delay: a queued event, a key press it has not read, or a focus
+// change that makes the rest of its pass look at the wrong field.
 void pause(int milliseconds);
+
+// The end of one pass of the main loop. When nothing the loop acts on has
+// arrived since the previous pass ended (no key press or release of Enter,
+// Up or Down, no focus change, no queued event), the next pass would see
+// just what this one saw: the loop then sleeps until such a message
+// arrives, keeping the windows live meanwhile. Otherwise it returns at once.
+void sleep_until_input();
 
 // Ends the program with this exit code (the end statement).
 [[noreturn]] void end_program(int exit_code);
@@ -31,5 +42,10 @@ LoopActivity& loop_activity();
 
 // No event is queued and none is running.
 bool events_idle();
+
+// On the program's thread: the main loop is asleep in sleep_until_input and
+// nothing it acts on has arrived since it fell asleep, so it has seen
+// everything there is to see.
+bool loop_asleep_and_caught_up();
 
 }  // namespace rt

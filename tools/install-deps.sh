@@ -4,6 +4,9 @@
 set -e
 packages="cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
 fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils xdg-utils"
+# The tests on a real X server: Xvfb with a window manager, keys through
+# XTest, and a Japanese input method (fcitx5 with mozc) on a bus of its own.
+packages="$packages libxcb1-dev libx11-dev libxtst-dev xvfb openbox fcitx5 fcitx5-mozc fcitx5-frontend-qt6 dbus-daemon"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -106,18 +106,18 @@ bool ScriptRunner::wait_until_started() {
 }
 
 // The program has caught up when its main loop has made two passes since
-// now (so its keyboard check has run) and no event is queued or running.
+// now (so its keyboard check has run), or sleeps having seen everything,
+// and no event is queued or running.
 void ScriptRunner::wait_idle() {
   const long start = rt::loop_activity().passes.load();
   const auto deadline = Clock::now() + kTimeout;
   for (;;) {
     // While a key is held the keyboard check waits for its release and the
     // loop makes no passes: then only the queued events count.
-    if (keys_held_ > 0 || rt::loop_activity().passes.load() >= start + 2) {
-      bool idle = false;
-      gui([&idle] { idle = rt::events_idle(); });
-      if (idle) return;
-    }
+    const bool passed = keys_held_ > 0 || rt::loop_activity().passes.load() >= start + 2;
+    bool idle = false;
+    gui([&idle, passed] { idle = rt::events_idle() && (passed || rt::loop_asleep_and_caught_up()); });
+    if (idle) return;
     if (Clock::now() > deadline) {
       std::fprintf(stderr, "drive: the program did not become idle\n");
       std::fflush(nullptr);
@@ -129,7 +129,8 @@ void ScriptRunner::wait_idle() {
 
 // A press is held until the program's keyboard check has read it (or, when
 // the focus is on no entry field and nothing reads keys, for three passes
-// of its loop), as a person's key press lasts longer than one check.
+// of its loop or until it sleeps), as a person's key press lasts longer
+// than one check.
 void ScriptRunner::key_stroke(const Action& a, bool press, bool release) {
   const Qt::Key key = key_of(a.target);
   if (key == Qt::Key_unknown) return fail(a, "unknown key");
@@ -141,8 +142,14 @@ void ScriptRunner::key_stroke(const Action& a, bool press, bool release) {
     });
     ++keys_held_;
     const auto deadline = Clock::now() + kTimeout;
-    while (rt::loop_activity().key_reads_down.load() == reads && rt::loop_activity().passes.load() < passes + 3 &&
-           Clock::now() < deadline) {
+    for (;;) {
+      if (rt::loop_activity().key_reads_down.load() != reads || rt::loop_activity().passes.load() >= passes + 3 ||
+          Clock::now() > deadline) {
+        break;
+      }
+      bool asleep = false;
+      gui([&asleep] { asleep = rt::loop_asleep_and_caught_up(); });
+      if (asleep) break;
       sleep_ms(1);
     }
   }

@@ -1,0 +1,43 @@
+// A program the X server tests start (the X server, the window manager, the
+// programs under test): started with its own environment and folder, and
+// stopped by its PID however the test ends.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace xtest {
+
+class ChildProcess {
+ public:
+  ChildProcess() = default;
+  // Starts `argv` in `folder` with the environment of this process changed
+  // by `env` (an empty value removes the variable). Its standard output and
+  // error go to `log` (or are discarded). `keep_fd` stays open in the child.
+  ChildProcess(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
+               const std::string& folder, const std::string& log = "", int keep_fd = -1);
+  ~ChildProcess();
+  ChildProcess(ChildProcess&& other) noexcept;
+  ChildProcess& operator=(ChildProcess&& other) noexcept;
+
+  pid_t pid() const { return pid_; }
+  bool running();
+  // Waits for the child to end; its exit code, or empty after the timeout.
+  std::optional<int> wait(std::chrono::milliseconds timeout);
+  void stop();  // SIGTERM, then SIGKILL after a second
+
+  // CPU time the child has used so far, all threads (from the scheduler's
+  // own nanosecond count).
+  std::chrono::nanoseconds cpu_time() const;
+
+ private:
+  pid_t pid_ = -1;
+  std::optional<int> exit_code_;
+};
+
+}  // namespace xtest

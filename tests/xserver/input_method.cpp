@@ -1,0 +1,86 @@
+#include "input_method.hpp"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace xtest {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+bool installed(const char* path) { return ::access(path, X_OK) == 0 || ::access(path, R_OK) == 0; }
+
+// One group of two: the plain keyboard and mozc, mozc chosen; every new
+// input context starts with it on.
+void write_profile(const std::filesystem::path& home) {
+  const auto folder = home / ".config" / "fcitx5";
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "profile") << "[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=mozc\n\n"
+                                       "[Groups/0/Items/0]\nName=keyboard-us\nLayout=\n\n"
+                                       "[Groups/0/Items/1]\nName=mozc\nLayout=\n\n"
+                                       "[GroupOrder]\n0=Default\n";
+  std::ofstream(folder / "config") << "[Behavior]\nActiveByDefault=True\nShareInputState=No\n";
+}
+
+std::vector<std::string> as_user(const Unprivileged& as, std::vector<std::string> command) {
+  std::vector<std::string> full = as.prefix();
+  full.insert(full.end(), command.begin(), command.end());
+  return full;
+}
+
+}  // namespace
+
+bool input_method_available() {
+  return installed("/usr/bin/fcitx5") && installed("/usr/bin/fcitx5-remote") && installed("/usr/bin/dbus-daemon") &&
+         installed("/usr/lib/mozc/mozc_server") &&
+         installed("/usr/lib/x86_64-linux-gnu/qt6/plugins/platforminputcontexts/libfcitx5platforminputcontextplugin.so");
+}
+
+InputMethod::InputMethod(const XServer& server, const Unprivileged& as) {
+  const std::string home = home_.path().string();
+  write_profile(home_.path());
+  as.give(home);
+  bus_ = "unix:path=" + home + "/bus";
+  const std::map<std::string, std::string> env = {{"HOME", home},
+                                                  {"XDG_RUNTIME_DIR", home},
+                                                  {"DISPLAY", server.display_name()},
+                                                  {"DBUS_SESSION_BUS_ADDRESS", bus_},
+                                                  {"LANG", "C.UTF-8"}};
+  bus_daemon_ = ChildProcess(as_user(as, {"dbus-daemon", "--session", "--nofork", "--address=" + bus_}), env, home,
+                             home + "/bus.log");
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  while (!std::filesystem::exists(home + "/bus")) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      problem_ = "the session bus did not start";
+      return;
+    }
+    std::this_thread::sleep_for(10ms);
+  }
+  fcitx_ = ChildProcess(as_user(as, {"fcitx5", "--disable=wayland,waylandim"}), env, home, home + "/fcitx5.log");
+  // Ready once it answers on the bus.
+  for (;;) {
+    ChildProcess ask(as_user(as, {"fcitx5-remote"}), env, home);
+    if (ask.wait(5s) == 0) break;
+    if (std::chrono::steady_clock::now() > deadline || !fcitx_.running()) {
+      problem_ = "fcitx5 did not start";
+      return;
+    }
+    std::this_thread::sleep_for(50ms);
+  }
+}
+
+InputMethod::~InputMethod() {
+  fcitx_.stop();
+  bus_daemon_.stop();
+}
+
+std::map<std::string, std::string> InputMethod::environment() const {
+  return {{"QT_IM_MODULE", "fcitx"}, {"XMODIFIERS", "@im=fcitx"}, {"DBUS_SESSION_BUS_ADDRESS", bus_},
+          {"LANG", "C.UTF-8"}};
+}
+
+}  // namespace xtest

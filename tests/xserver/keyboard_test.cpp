@@ -1,0 +1,114 @@
+// Enter, Up and Down typed on a real X server, at a person's speed: every
+// press moves once, after its release; a held key moves once, however long
+// auto-repeat runs; a press that a dialog took moves nothing and leaves no
+// key held.
+#include <X11/keysym.h>
+
+#include <thread>
+
+#include "x_fixture.hpp"
+
+namespace xtest {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Texts of saved numbers are compared as the singles they stand for
+// (".47" and "0.47" are one value).
+std::vector<float> as_singles(const std::vector<std::string>& texts) {
+  std::vector<float> values;
+  for (const std::string& t : texts) values.push_back(std::stof(t));
+  return values;
+}
+
+void end_by_menu(Keyboard& k, ProgramUnderX& p) {
+  k.chord(XK_Alt_L, XK_e);  // 終了
+  ASSERT_EQ(p.wait_end(10s), 0) << "終了 did not end the program";
+}
+
+TEST_F(OnXServer, AWholeCompoundCaseTypedQuicklyLandsEveryValueInItsOwnField) {
+  auto quorvel = start("quorvel");
+  ASSERT_TRUE(quorvel->started());
+  const std::vector<std::string> values = {"5.058", "132",   "0.47", "0.67", "2.03", "0.016", "0.039", "0.033",
+                                           "0.036", "0.5",   "7.6",  "0.7",  "1.6",  "0.19",  "0.07"};
+  Keyboard k = keys({15ms, 40ms});
+  for (const std::string& v : values) {
+    k.retype(v);
+    k.tap(XK_Return);
+  }
+  k.retype("case one");
+  k.tap(XK_Return);  // from the title back to the first field
+  end_by_menu(k, *quorvel);
+  EXPECT_EQ(as_singles(quorvel->saved_numbers()), as_singles(values));
+  EXPECT_EQ(quorvel->saved_title(), "case one");
+}
+
+TEST_F(OnXServer, ShortTapsInTheLastFieldsOfALongTableStillMove) {
+  // A tap shorter than one pass over fourteen fields, as the loop compares
+  // each after a pause.
+  auto quorvel = start("quorvel");
+  ASSERT_TRUE(quorvel->started());
+  Keyboard k = keys({5ms, 30ms});
+  for (int i = 0; i < 13; ++i) k.tap(XK_Return);
+  k.retype("9");  // field 14: Fb+
+  end_by_menu(k, *quorvel);
+  const auto saved = quorvel->saved_numbers();
+  ASSERT_EQ(saved.size(), 15u);
+  EXPECT_EQ(saved[13], "9");
+  EXPECT_EQ(saved[12], "1") << "field 13 keeps its value";
+}
+
+TEST_F(OnXServer, DownHeldWithAutoRepeatMovesOnce) {
+  auto mestra = start("mestra");
+  ASSERT_TRUE(mestra->started());
+  Keyboard k = keys();
+  k.hold(XK_Down, 1500ms);  // past the X server's repeat delay of 660 ms
+  k.retype("9");
+  end_by_menu(k, *mestra);
+  const auto saved = mestra->saved_numbers();
+  ASSERT_EQ(saved.size(), 14u);
+  EXPECT_EQ(saved[0], "3.45");
+  EXPECT_EQ(saved[1], "9") << "one move: from Q to I";
+  EXPECT_EQ(saved[2], ".8");
+}
+
+TEST_F(OnXServer, QuickEntersInThePrintDialogAndTheAboutBoxLeaveNoKeyHeld) {
+  auto soberin = start("soberin");
+  ASSERT_TRUE(soberin->started());
+  const pid_t pid = soberin->process().pid();
+  Keyboard k = keys();
+  Keyboard quick = keys({3ms, 40ms});
+  k.chord(XK_Alt_L, XK_c);  // 計算
+  k.chord(XK_Alt_L, XK_p);  // 印刷: the print dialog, printing to a PDF file
+  const Window dialog = server().wait_active_other(pid, soberin->facts().caption, 5s);
+  ASSERT_NE(dialog, None);
+  quick.tap(XK_Return);
+  ASSERT_TRUE(server().wait_gone(pid, dialog, 5s));
+  ASSERT_NE(server().wait_active(pid, soberin->facts().caption, 5s), None);
+
+  // 計算 left the focus on the window; as the dialog closes, the window
+  // gives it to its first field (I). Down moves once.
+  k.tap(XK_Down);
+  k.retype("7");
+
+  k.chord(XK_Alt_L, XK_h);  // ﾍﾙﾌﾟ
+  k.tap(XK_a);              // ﾊﾞｰｼﾞｮﾝ情報
+  ASSERT_NE(server().wait_active(pid, "ﾊﾞｰｼﾞｮﾝ情報", 5s), None) << "the about box opens";
+  quick.tap(XK_Return);  // its OK
+  ASSERT_TRUE(server().wait_gone(pid, "ﾊﾞｰｼﾞｮﾝ情報", 5s));
+  ASSERT_NE(server().wait_active(pid, soberin->facts().caption, 5s), None);
+  k.tap(XK_Down);
+  k.retype("8");
+  end_by_menu(k, *soberin);
+
+  EXPECT_TRUE(soberin->folder().exists("print.pdf"));
+  const auto saved = soberin->saved_numbers();
+  ASSERT_EQ(saved.size(), 4u);
+  // Hidden Q, then I, D, n; the title last.
+  EXPECT_EQ(saved[1], "200");
+  EXPECT_EQ(saved[2], "7") << "Down from I to D";
+  EXPECT_EQ(saved[3], "8") << "Down once more to n";
+}
+
+}  // namespace
+}  // namespace xtest
