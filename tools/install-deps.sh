@@ -4,6 +4,8 @@
 set -e
 packages="cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
 fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils xdg-utils"
+# Qt's own dialogs (print dialog, file chooser, message box buttons) in Japanese.
+packages="$packages qt6-translations-l10n"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
