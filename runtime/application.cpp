@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdlib>
 
 #include "runtime/keyboard_watch.hpp"
@@ -19,7 +21,21 @@ std::string running_program;
 struct Application::Impl {
   explicit Impl(int& argc, char** argv) : app(argc, argv) {}
   QApplication app;
+  QTranslator qt_texts;  // after the application: removed before it ends
 };
+
+namespace {
+
+// The programs speak only Japanese, so Qt's own texts (the print dialog, the
+// file chooser, the buttons of message boxes) are Japanese too, whatever the
+// user's locale. Without Qt's translations installed those texts stay
+// English and the program runs as usual: nothing to report at every start.
+void install_japanese_qt_texts(QTranslator& translator) {
+  if (translator.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&translator);
+}
+
+}  // namespace
 
 Application::Application(int& argc, char** argv, const std::string& program_name) {
   running_program = program_name;
@@ -27,6 +43,7 @@ Application::Application(int& argc, char** argv, const std::string& program_name
   // pixels per inch so that both keep their proportions everywhere.
   ::setenv("QT_FONT_DPI", "96", 0);
   impl_ = new Impl(argc, argv);
+  install_japanese_qt_texts(impl_->qt_texts);
   // One look on every desktop: the forms give their own colours, and the
   // style must not repaint them from the desktop's theme.
   QApplication::setStyle("Fusion");

@@ -1,5 +1,6 @@
-// The runtime's start: the window system, the Japanese faces, the keyboard
-// and input-method watch, and the program's form descriptions.
+// The runtime's start: the window system, the Japanese faces, Qt's own texts
+// in Japanese, the keyboard and input-method watch, and the program's form
+// descriptions.
 #pragma once
 
 #include <string>

@@ -1,9 +1,13 @@
 #!/bin/sh
 # Installs, through apt-get, the Debian packages the programs and their tests
-# need and that are not installed yet. Uses sudo when not run as root.
+# need and that are not installed yet. When nothing is missing it needs no
+# root; otherwise it installs as root, through sudo for an ordinary user, and
+# without sudo it names the missing packages and the command to run as root.
 set -e
 packages="cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
 fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils xdg-utils"
+# Qt's own dialogs (print dialog, file chooser, message box buttons) in Japanese.
+packages="$packages qt6-translations-l10n"
 # The tests on a real X server: Xvfb with a window manager, keys through
 # XTest, and a Japanese input method (fcitx5 with mozc) on a bus of its own.
 packages="$packages libxcb1-dev libx11-dev libxtst-dev xvfb openbox fcitx5 fcitx5-mozc fcitx5-frontend-qt6 dbus-daemon"
@@ -12,7 +16,20 @@ for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
 [ -z "$missing" ] && exit 0
-if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=""
+elif command -v sudo >/dev/null 2>&1; then
+  sudo="sudo"
+  echo "Installing the missing packages needs root: asking sudo."
+else
+  cat >&2 <<MESSAGE
+These Debian packages are missing:$missing
+Installing them needs root, and sudo is not installed. As root, run:
+  apt-get update && apt-get install --no-install-recommends$missing
+then run this command again.
+MESSAGE
+  exit 1
+fi
 echo "Installing:$missing"
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
