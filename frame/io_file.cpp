@@ -47,16 +47,54 @@ void print_record(const SavedInputs& list) {
   f.end_line(kFile);
 }
 
+void close_quietly() {
+  try {
+    rt::files().close(kFile);
+  } catch (const rt::RuntimeError&) {
+    // The file is gone from the table either way.
+  }
+}
+
+// What a failed replacement leaves behind: #1 open, a temporary file that
+// may be short. Neither is of use, and the file itself is untouched.
+void discard_temporary(const std::string& temporary) {
+  close_quietly();
+  try {
+    rt::kill_file(temporary);
+  } catch (const rt::RuntimeError&) {
+    // Not there, or it cannot go: the next save replaces it.
+  }
+}
+
 // Steps of a save, also used by the handler to replace the file: make sure
-// the file exists, delete it, write a new one.
-void replace_file(const SavedInputs& list) {
+// the temporary file exists and delete it, write it anew, then give it the
+// file's name. Until that last step the file keeps its previous record.
+void replace_file(const SavedInputs& list, const SaveStepHook& before_step) {
   rt::SequentialFiles& f = rt::files();
-  f.open(kFile, list.file_name, rt::FileMode::append);
-  f.close(kFile);
-  rt::kill_file(list.file_name);
-  f.open(kFile, list.file_name, rt::FileMode::output);
-  print_record(list);
-  f.close(kFile);
+  const std::string temporary = temporary_file_name(list.file_name);
+  const auto step = [&](SaveStep next) {
+    if (before_step) before_step(next);
+  };
+  try {
+    step(SaveStep::make_temporary_exist);
+    f.open(kFile, temporary, rt::FileMode::append);
+    f.close(kFile);
+    step(SaveStep::delete_temporary);
+    rt::kill_file(temporary);
+    step(SaveStep::open_temporary);
+    f.open(kFile, temporary, rt::FileMode::output);
+    step(SaveStep::print_record);
+    print_record(list);
+    step(SaveStep::flush_to_disk);
+    f.flush_to_disk(kFile);
+    step(SaveStep::close_temporary);
+    f.close(kFile);
+    step(SaveStep::move_over_file);
+    rt::name_file(temporary, list.file_name);
+  } catch (const rt::RuntimeError&) {
+    discard_temporary(temporary);
+    throw;
+  }
 }
 
 void load(const SavedInputs& list) {
@@ -65,14 +103,6 @@ void load(const SavedInputs& list) {
   for (const SavedNumber& n : list.numbers) *n.value = f.input_number(kFile);
   *list.title = rt::cp932::to_utf8(f.input_text(kFile));
   f.close(kFile);
-}
-
-void close_quietly() {
-  try {
-    rt::files().close(kFile);
-  } catch (const rt::RuntimeError&) {
-    // The file is gone from the table either way.
-  }
 }
 
 void store_defaults(const SavedInputs& list) {
@@ -94,26 +124,30 @@ std::string title_field_bytes(const std::string& title) {
   return rt::cp932::from_utf8("\"" + t + "\"").bytes;
 }
 
-IoResult IO_FILE(Single mode, const SavedInputs& list) {
-  // Each pass is one try of the load or save; a handled failure puts the
-  // defaults in place and tries again. Three passes are more than a working
-  // folder ever needs.
+std::string temporary_file_name(const std::string& file_name) { return file_name + ".tmp"; }
+
+IoResult IO_FILE(Single mode, const SavedInputs& list, const SaveStepHook& before_step) {
+  // Each pass is one try of the load; a handled failure puts the defaults in
+  // place and tries again. Three passes are more than a working folder ever
+  // needs.
   for (int pass = 0; pass < 3; ++pass) {
     try {
       if (mode == kLoad) {
         load(list);
       } else {
-        replace_file(list);
+        replace_file(list, before_step);
       }
       return IoResult::done;
     } catch (const rt::RuntimeError&) {
+      close_quietly();
+      // A failed save keeps the previous record: writing the defaults over
+      // it would lose the inputs of the last good save as well.
+      if (mode != kLoad) return IoResult::cannot_write;
       // Handler: the defaults replace the caller's values and the file.
       store_defaults(list);
       try {
-        close_quietly();
-        replace_file(list);
+        replace_file(list, before_step);
       } catch (const rt::RuntimeError&) {
-        close_quietly();
         return IoResult::cannot_write;
       }
     }

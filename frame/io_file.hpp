@@ -2,13 +2,20 @@
 // directory holds the input numbers in 14-column zones and then the title;
 // it is loaded when the main window starts and written by 終了.
 //
-// Any failure of a load or a save puts the program's defaults into the
-// caller's variables, replaces the file with them and repeats the load or
-// save. When even the defaults cannot be written (a folder where the file
-// cannot be created), the defaults stay in the variables and the caller is
-// told, so that it can say so instead of ending the program.
+// A save never leaves the file short or empty: the record is written to a
+// temporary file beside it, flushed to disk and then renamed over the file,
+// so that the file holds either the previous record or the new one, whole,
+// whenever the program is killed or the machine stops. A save that fails
+// keeps the previous file as it was and tells the caller.
+//
+// Any failure of a load puts the program's defaults into the caller's
+// variables, replaces the file with them and repeats the load. When even the
+// defaults cannot be written (a folder where the file cannot be created),
+// the defaults stay in the variables and the caller is told, so that it can
+// say so instead of ending the program.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,8 +46,27 @@ enum class IoResult {
 constexpr float kLoad = -1.0f;
 constexpr float kSave = 0.0f;
 
+// The steps that replace the file, in order.
+enum class SaveStep {
+  make_temporary_exist,  // open the temporary file for append and close it
+  delete_temporary,      // delete it, a leftover of a killed save with it
+  open_temporary,        // open it for output as #1: a new, empty file
+  print_record,          // print the record to #1
+  flush_to_disk,         // wait until the record is on the disk
+  close_temporary,       // close #1
+  move_over_file,        // rename it to the file's name, replacing the file
+};
+
+// Called before each step of every replacement of the file (a save, and the
+// rewrite with the defaults after a failed load), for the tests: they stop
+// the program there or make the step fail by throwing rt::RuntimeError.
+using SaveStepHook = std::function<void(SaveStep next)>;
+
+// The temporary file a save writes before it takes the file's name.
+std::string temporary_file_name(const std::string& file_name);
+
 // mode -1 loads into the listed variables; any other mode saves them.
-IoResult IO_FILE(Single mode, const SavedInputs& list);
+IoResult IO_FILE(Single mode, const SavedInputs& list, const SaveStepHook& before_step = nullptr);
 
 // The record as it is written: number texts in 14-column zones, then the
 // title in the file's code page and CR LF. A title that would not read back

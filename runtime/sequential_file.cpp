@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 
 #include "runtime/number_text.hpp"
 
@@ -113,6 +114,13 @@ void SequentialFiles::end_line(int number, std::source_location where) {
   if (std::fflush(f.stream) != 0) throw RuntimeError("ファイルに書き込めません", where);
 }
 
+void SequentialFiles::flush_to_disk(int number, std::source_location where) {
+  OpenFile& f = file(number, where);
+  if (std::fflush(f.stream) != 0 || ::fsync(::fileno(f.stream)) != 0) {
+    throw RuntimeError("ファイルをディスクに書き出せません: #" + std::to_string(number), where);
+  }
+}
+
 float SequentialFiles::input_number(int number, std::source_location where) {
   std::FILE* s = file(number, where).stream;
   while (is_blank(peek(s)) || is_line_end(peek(s))) std::fgetc(s);
@@ -154,6 +162,21 @@ std::string SequentialFiles::input_text(int number, std::source_location where) 
 
 void kill_file(const std::string& path, std::source_location where) {
   if (std::remove(path.c_str()) != 0) throw RuntimeError(system_message("ファイルを削除できません", path), where);
+}
+
+void name_file(const std::string& from, const std::string& to, std::source_location where) {
+  if (std::rename(from.c_str(), to.c_str()) != 0) {
+    throw RuntimeError(system_message("ファイルの名前を変更できません", from + " → " + to), where);
+  }
+  // The new name is written to the folder on disk as well. The file already
+  // stands under it, so a folder that cannot be flushed (some file systems
+  // refuse it) is left to the system's own write-back.
+  const std::string folder = std::filesystem::path(to).parent_path().string();
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
 }
 
 }  // namespace rt

@@ -1,6 +1,7 @@
 // Numbered sequential files (#1, #2, ...) as the program statements use them:
 // open for input, output or append, print a line of items in 14-column zones,
-// read a list of values, close, delete a file by name. Every failure is a
+// read a list of values, flush to disk, close, delete or rename a file by
+// name. Every failure is a
 // RuntimeError raised at the caller's statement, so that a module's error
 // trap can catch it.
 //
@@ -44,6 +45,9 @@ class SequentialFiles {
                    std::source_location where = std::source_location::current());
   void next_zone(int number, std::source_location where = std::source_location::current());
   void end_line(int number, std::source_location where = std::source_location::current());
+  // Hands everything printed so far to the disk and waits until it is there,
+  // so that a crash or power loss after this cannot leave the file short.
+  void flush_to_disk(int number, std::source_location where = std::source_location::current());
 
   // List input. A number field: blanks and line ends before it are skipped;
   // it ends at a blank, comma, colon or line end, and must be a whole number
@@ -69,6 +73,12 @@ class SequentialFiles {
 
 // Deletes a file by name; a missing file is an error.
 void kill_file(const std::string& path, std::source_location where = std::source_location::current());
+
+// Gives a file a new name in one step; a file already under the new name is
+// replaced, so that the name always stands for the one file or the other,
+// whole. Both names lie in the same folder.
+void name_file(const std::string& from, const std::string& to,
+               std::source_location where = std::source_location::current());
 
 }  // namespace rt
 

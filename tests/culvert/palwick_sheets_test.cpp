@@ -123,8 +123,10 @@ const Lines kCriticalLines = joined({
 });
 // clang-format on
 
+// The lines are kept while the found line is read: find_line points into them.
 double y_of(const rt::Recorder& page, const std::string& text) {
-  const auto* line = find_line(printed_lines(page), M + text);
+  const auto lines = printed_lines(page);
+  const auto* line = find_line(lines, M + text);
   return line ? line->y : -1;
 }
 

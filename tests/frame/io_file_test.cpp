@@ -8,6 +8,7 @@
 #include "frame/io_file.hpp"
 #include "runtime/cp932.hpp"
 #include "temp_dir.hpp"
+#include "velmora_inputs.hpp"
 
 namespace {
 
@@ -17,21 +18,9 @@ using frame::kLoad;
 using frame::kSave;
 using frame::Single;
 using testing_support::InDir;
+using testing_support::kDefaultTitle;
 using testing_support::TempDir;
-
-const std::string kDefaultTitle = "SP0.00～SP1000.00 右側道路側溝";
-
-// velmora's list: Q, I, B, n, m, Fb+, Fb*, title.
-struct VelmoraInputs {
-  Single q, i, b, n, m, fb_plus, fb_star;
-  std::string title;
-  frame::SavedInputs list() {
-    return {"LOM_V.DTA",
-            {{&q, 0.06f}, {&i, 200.0f}, {&b, 0.3f}, {&n, 0.016f}, {&m, 0.3f}, {&fb_plus, 0.1f}, {&fb_star, 0.07f}},
-            &title,
-            kDefaultTitle};
-  }
-};
+using testing_support::VelmoraInputs;
 
 // drasin's list: Q, I, B, n, Fb+, Fb*, title.
 struct DrasinInputs {
@@ -210,6 +199,7 @@ TEST(SavedRecord, AFileThatCannotBeWrittenLeavesTheDefaultsAndSaysSo) {
   v.q = 7.0f;
   EXPECT_EQ(IO_FILE(kSave, v.list()), IoResult::cannot_write);
   EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "LOM_V.DTA"));
+  EXPECT_FALSE(dir.exists(frame::temporary_file_name("LOM_V.DTA"))) << "nothing is left behind";
 }
 
 }  // namespace
