@@ -110,5 +110,28 @@ TEST_F(OnXServer, QuickEntersInThePrintDialogAndTheAboutBoxLeaveNoKeyHeld) {
   EXPECT_EQ(saved[3], "8") << "Down once more to n";
 }
 
+TEST_F(OnXServer, AQuickEnterThatClosesAMessageBoxMovesNothing) {
+  auto velmora = start("velmora");
+  ASSERT_TRUE(velmora->started());
+  const pid_t pid = velmora->process().pid();
+  Keyboard k = keys();
+  Keyboard quick = keys({3ms, 40ms});
+  k.retype("0");            // Q = 0 is refused
+  k.chord(XK_Alt_L, XK_c);  // 計算: "[ Q > 0 ] にしてください" under 入力エラー
+  const Window box = server().wait_active_other(pid, velmora->facts().caption, 5s);
+  ASSERT_NE(box, None);
+  quick.tap(XK_Return);  // its OK
+  ASSERT_TRUE(server().wait_gone(pid, box, 5s));
+  ASSERT_NE(server().wait_active(pid, velmora->facts().caption, 5s), None);
+  k.tap(XK_Down);  // the focus is back in Q: one move, to I
+  k.retype("7");
+  end_by_menu(k, *velmora);
+  const auto saved = velmora->saved_numbers();
+  ASSERT_EQ(saved.size(), 7u);
+  EXPECT_EQ(saved[0], "0");
+  EXPECT_EQ(saved[1], "7");
+  EXPECT_EQ(saved[2], ".3");
+}
+
 }  // namespace
 }  // namespace xtest
