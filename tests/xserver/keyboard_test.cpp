@@ -21,6 +21,18 @@ std::vector<float> as_singles(const std::vector<std::string>& texts) {
   return values;
 }
 
+// Waits for a window of the program's other than its main window (a
+// dialog, a message box, the about box), closes it with an Enter as quick
+// as a person's, and waits until the main window is active again.
+void close_with_quick_enter(const XServer& server, ProgramUnderX& p) {
+  const pid_t pid = p.process().pid();
+  const Window dialog = server.wait_active_other(pid, p.facts().caption, 5s);
+  ASSERT_NE(dialog, None) << "no dialog came up";
+  Keyboard(server.display(), {3ms, 40ms}).tap(XK_Return);
+  ASSERT_TRUE(server.wait_gone(pid, dialog, 5s)) << "the Enter did not close it";
+  ASSERT_NE(server.wait_active(pid, p.facts().caption, 5s), None);
+}
+
 void end_by_menu(Keyboard& k, ProgramUnderX& p) {
   k.chord(XK_Alt_L, XK_e);  // 終了
   ASSERT_EQ(p.wait_end(10s), 0) << "終了 did not end the program";
@@ -75,16 +87,10 @@ TEST_F(OnXServer, DownHeldWithAutoRepeatMovesOnce) {
 TEST_F(OnXServer, QuickEntersInThePrintDialogAndTheAboutBoxLeaveNoKeyHeld) {
   auto soberin = start("soberin");
   ASSERT_TRUE(soberin->started());
-  const pid_t pid = soberin->process().pid();
   Keyboard k = keys();
-  Keyboard quick = keys({3ms, 40ms});
   k.chord(XK_Alt_L, XK_c);  // 計算
   k.chord(XK_Alt_L, XK_p);  // 印刷: the print dialog, printing to a PDF file
-  const Window dialog = server().wait_active_other(pid, soberin->facts().caption, 5s);
-  ASSERT_NE(dialog, None);
-  quick.tap(XK_Return);
-  ASSERT_TRUE(server().wait_gone(pid, dialog, 5s));
-  ASSERT_NE(server().wait_active(pid, soberin->facts().caption, 5s), None);
+  ASSERT_NO_FATAL_FAILURE(close_with_quick_enter(server(), *soberin));
 
   // 計算 left the focus on the window; as the dialog closes, the window
   // gives it to its first field (I). Down moves once.
@@ -93,10 +99,8 @@ TEST_F(OnXServer, QuickEntersInThePrintDialogAndTheAboutBoxLeaveNoKeyHeld) {
 
   k.chord(XK_Alt_L, XK_h);  // ﾍﾙﾌﾟ
   k.tap(XK_a);              // ﾊﾞｰｼﾞｮﾝ情報
-  ASSERT_NE(server().wait_active(pid, "ﾊﾞｰｼﾞｮﾝ情報", 5s), None) << "the about box opens";
-  quick.tap(XK_Return);  // its OK
-  ASSERT_TRUE(server().wait_gone(pid, "ﾊﾞｰｼﾞｮﾝ情報", 5s));
-  ASSERT_NE(server().wait_active(pid, soberin->facts().caption, 5s), None);
+  ASSERT_NE(server().wait_active(soberin->process().pid(), "ﾊﾞｰｼﾞｮﾝ情報", 5s), None) << "the about box opens";
+  ASSERT_NO_FATAL_FAILURE(close_with_quick_enter(server(), *soberin));  // its OK
   k.tap(XK_Down);
   k.retype("8");
   end_by_menu(k, *soberin);
@@ -113,16 +117,10 @@ TEST_F(OnXServer, QuickEntersInThePrintDialogAndTheAboutBoxLeaveNoKeyHeld) {
 TEST_F(OnXServer, AQuickEnterThatClosesAMessageBoxMovesNothing) {
   auto velmora = start("velmora");
   ASSERT_TRUE(velmora->started());
-  const pid_t pid = velmora->process().pid();
   Keyboard k = keys();
-  Keyboard quick = keys({3ms, 40ms});
   k.retype("0");            // Q = 0 is refused
   k.chord(XK_Alt_L, XK_c);  // 計算: "[ Q > 0 ] にしてください" under 入力エラー
-  const Window box = server().wait_active_other(pid, velmora->facts().caption, 5s);
-  ASSERT_NE(box, None);
-  quick.tap(XK_Return);  // its OK
-  ASSERT_TRUE(server().wait_gone(pid, box, 5s));
-  ASSERT_NE(server().wait_active(pid, velmora->facts().caption, 5s), None);
+  ASSERT_NO_FATAL_FAILURE(close_with_quick_enter(server(), *velmora));  // its OK
   k.tap(XK_Down);  // the focus is back in Q: one move, to I
   k.retype("7");
   end_by_menu(k, *velmora);

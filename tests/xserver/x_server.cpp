@@ -169,15 +169,6 @@ Window XServer::wait_active_other(pid_t pid, const std::string& title, std::chro
   });
 }
 
-bool XServer::wait_gone(pid_t pid, const std::string& title, std::chrono::milliseconds timeout) const {
-  return poll_window(timeout, [&]() -> Window {
-           for (Window w : windows_of(pid)) {
-             if (title_of(w) == title) return None;
-           }
-           return DefaultRootWindow(display_);
-         }) != None;
-}
-
 bool XServer::wait_gone(pid_t pid, Window gone, std::chrono::milliseconds timeout) const {
   return poll_window(timeout, [&]() -> Window {
            for (Window w : windows_of(pid)) {

@@ -36,8 +36,6 @@ class XServer {
   // Waits until a window of `pid` with another title is the active one (a
   // dialog, whatever its title is in the desktop's language).
   Window wait_active_other(pid_t pid, const std::string& title, std::chrono::milliseconds timeout) const;
-  // Waits until no window of `pid` has this title.
-  bool wait_gone(pid_t pid, const std::string& title, std::chrono::milliseconds timeout) const;
   // Waits until the window is no longer one of `pid`'s.
   bool wait_gone(pid_t pid, Window w, std::chrono::milliseconds timeout) const;
 
