@@ -30,12 +30,31 @@ class Single {
 // Square root at extended precision.
 inline Ext sqrt(Ext x) { return sqrtl(x); }
 
-// General power at extended precision, worked out as the processor's own
-// logarithm and exponential instructions do: 2^(y · log2 x). For a positive
-// finite base this is eight times faster than powl and gives the same
+// A value raised to a whole exponent by repeated squaring at extended
+// precision: exact wherever the power is representable (10³ is 1000).
+inline Ext pow_whole(Ext x, long n) {
+  const bool reciprocal = n < 0;
+  unsigned long k = reciprocal ? 0UL - static_cast<unsigned long>(n) : static_cast<unsigned long>(n);
+  Ext r = 1;
+  while (k != 0) {
+    if (k & 1) r *= x;
+    k >>= 1;
+    if (k != 0) x *= x;
+  }
+  return reciprocal ? 1 / r : r;
+}
+
+// General power at extended precision. A whole exponent (the 10^d of the
+// rounding) is worked out by multiplication, so that exact powers come out
+// exact. Other exponents of a positive finite base are worked out as the
+// processor's own logarithm and exponential instructions do,
+// 2^(y · log2 x), eight times faster than powl with the same
 // single-precision results; other bases (zero, negative, not finite) take
 // powl's rules.
 inline Ext pow(Ext base, Ext exponent) {
+  if (std::isfinite(base) && exponent == truncl(exponent) && fabsl(exponent) <= 64) {
+    return pow_whole(base, static_cast<long>(exponent));
+  }
   if (base > 0 && std::isfinite(base) && std::isfinite(exponent)) return exp2l(exponent * log2l(base));
   return powl(base, exponent);
 }
