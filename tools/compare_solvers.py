@@ -13,7 +13,9 @@ per solver, how many inputs gave the same outputs, how many differed only in
 values, and how many changed their outcome (solved, no convergence,
 arithmetic fault), with the first differences of each kind.
 
-Exit status 0 when every output agreed, 1 otherwise.
+With --with-stderr it compares what the probes write to stderr too
+(tools/compare_stored_singles.sh uses it for the checksum of every single a
+run stored). Exit status 0 when every output agreed, 1 otherwise.
 """
 import argparse
 import concurrent.futures
@@ -170,9 +172,9 @@ def inputs_for(program, solver, realistic, wide, count, rng):
     return rows
 
 
-def run(probe, program, solver, args):
+def run(probe, program, solver, args, with_stderr):
     out = subprocess.run([probe, program, solver] + args, capture_output=True, text=True)
-    return out.stdout + (out.stderr if out.returncode else "")
+    return out.stdout + (out.stderr if out.returncode or with_stderr else "")
 
 
 def outcome(text):
@@ -203,6 +205,8 @@ def main():
     p.add_argument("--jobs", type=int, default=4)
     p.add_argument("--only", help="PROGRAM:SOLVER to compare just one solver")
     p.add_argument("--show", type=int, default=5, help="differences to print per solver and kind")
+    p.add_argument("--with-stderr", action="store_true",
+                   help="compare what the probes write to stderr as well (the checksum of stored singles)")
     a = p.parse_args()
 
     all_same = True
@@ -212,8 +216,8 @@ def main():
                 continue
             rng = random.Random("%d %s %s" % (a.seed, program, solver))
             rows = inputs_for(program, solver, realistic, wide, a.count, rng)
-            old = list(pool.map(lambda r: run(a.old, program, solver, r), rows))
-            new = list(pool.map(lambda r: run(a.new, program, solver, r), rows))
+            old = list(pool.map(lambda r: run(a.old, program, solver, r, a.with_stderr), rows))
+            new = list(pool.map(lambda r: run(a.new, program, solver, r, a.with_stderr), rows))
             same, values, outcomes = 0, [], []
             for r, o, n in zip(rows, old, new):
                 if o == n:

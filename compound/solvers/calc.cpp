@@ -32,7 +32,7 @@ bool all_finite(std::initializer_list<Single> values) {
 // and roughness, which do not change during the search, come from
 // `Channel`.
 struct Pass {
-  Single h2, W1, W2, W3, A1, A2, A3, N2, N3, N, p2, p3, r1, r2, r3, v1, v2, v3, q1, q2, q3, CQ;
+  Single h2, L3, L4, W1, W2, W3, A1, A2, A3, N2, N3, p2, p3, r1, r2, r3, v1, v2, v3, q1, q2, q3, CQ;
 };
 
 struct Channel {
@@ -64,8 +64,8 @@ struct Channel {
     p.h2 = h2;
     const Single L6 = h2 * in.m2;
     const Single L7 = h2 * in.m3;
-    const Single L3 = rt::sqrt(rt::powi(h2, 2) + rt::powi(L6, 2));
-    const Single L4 = rt::sqrt(rt::powi(h2, 2) + rt::powi(L7, 2));
+    const Single L3 = p.L3 = rt::sqrt(rt::powi(h2, 2) + rt::powi(L6, 2));
+    const Single L4 = p.L4 = rt::sqrt(rt::powi(h2, 2) + rt::powi(L7, 2));
     p.W1 = 2 * L5 + in.B;
     p.W2 = in.w + L6;
     p.W3 = in.w + L7;
@@ -92,16 +92,20 @@ struct Channel {
     p.v3 = (1 / p.N3) * rt::pow(p.r3, kTwoThirds) * slope_root;
     p.q3 = p.A3 * p.v3;
 
-    // The whole section; the berm floor term counts once for each side.
-    p.N = rt::pow(((2 * L1 + in.B) * n1_term + L2 * n2_term + L3 * n3_term + L2 * n2_term + L4 * n4_term) /
-                      (p1 + p.p2 + p.p3),
-                  kTwoThirds);
-
     p.q1 = round3(p.q1);
     p.q2 = round3(p.q2);
     p.q3 = round3(p.q3);
     p.CQ = p.q1 + p.q2 + p.q3;
     return p;
+  }
+
+  // The roughness of the whole section at the depth of pass p; the berm
+  // floor term counts once for each side. Every pass works it out, but only
+  // the last one's is handed back, so it is worked out for that one alone.
+  Single whole_section_roughness(const Pass& p) const {
+    return rt::pow(((2 * L1 + in.B) * n1_term + L2 * n2_term + p.L3 * n3_term + L2 * n2_term + p.L4 * n4_term) /
+                       (p1 + p.p2 + p.p3),
+                   kTwoThirds);
   }
 };
 
@@ -202,7 +206,7 @@ SolveStatus solve_compound(const CalcInputs& in, FirstStage first_stage, CalcRes
   }
 
   Single W1 = p.W1, W2 = p.W2, W3 = p.W3, A1 = p.A1, A2 = p.A2, A3 = p.A3;
-  const Single N1 = channel.N1, N2 = p.N2, N3 = p.N3, N = p.N, CQ = p.CQ;
+  const Single N1 = channel.N1, N2 = p.N2, N3 = p.N3, N = channel.whole_section_roughness(p), CQ = p.CQ;
   const Single q1 = p.q1, q2 = p.q2, q3 = p.q3;
   const Single p1 = channel.p1, p2 = p.p2, p3 = p.p3, r1 = p.r1, r2 = p.r2, r3 = p.r3;
   const Single v1 = p.v1, v2 = p.v2, v3 = p.v3;

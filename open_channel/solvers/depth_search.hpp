@@ -25,8 +25,9 @@
 // a depth of 2048 m or more is reported as not found.
 //
 // A Pass holds the stored statements of one Newton pass of a section:
-//   Single residual(Single H) const;       f at H
-//   Single step(Single H, Single f) const;  the step Δ = f / f'(H)
+//   At at(Single H) const;                    what both need at the depth H
+//   Single residual(const At&) const;         f at H
+//   Single step(const At&, Single f) const;   the step Δ = f / f'(H)
 #pragma once
 
 #include "frame/solve_status.hpp"
@@ -70,10 +71,11 @@ template <class Pass>
 SearchEnd plain_newton(const Pass& pass, Single& H, FpFaultWatch& watch) {
   watch.reset();
   for (int k = 0; k < kNewtonPassLimit; ++k) {
-    const Single f = pass.residual(H);
-    const Single delta = pass.step(H, f);
+    const auto at = pass.at(H);
+    const Single f = pass.residual(at);
+    const Single delta = pass.step(at, f);
     const Single next = H - delta;
-    if (watch.faulted() || !rt::is_finite(next)) return SearchEnd::fault;
+    if (watch.faulted(next) || !rt::is_finite(next)) return SearchEnd::fault;
     const bool last = !(0.00001f < rt::abs(delta));
     if (next == H && !last) return SearchEnd::stalled;
     H = next;
@@ -105,8 +107,9 @@ SearchEnd bracketed_newton(const Pass& pass, Single& H, FpFaultWatch& watch) {
   bool hi_overflowed = false;  // the upper bound is a depth where f overflowed
   for (int k = 0; k < kNewtonPassLimit; ++k) {
     watch.reset();
-    const Single f = pass.residual(H);
-    if (watch.faulted() || !rt::is_finite(f)) {
+    const auto at = pass.at(H);
+    const Single f = pass.residual(at);
+    if (watch.faulted(f) || !rt::is_finite(f)) {
       hi = H;
       have_hi = true;
       hi_overflowed = true;
@@ -120,8 +123,8 @@ SearchEnd bracketed_newton(const Pass& pass, Single& H, FpFaultWatch& watch) {
       }
       if (!(lo < kDeepestDepth)) return SearchEnd::stalled;
       watch.reset();
-      const Single delta = k < kBracketedNewtonPasses ? pass.step(H, f) : Single(0);
-      if (k < kBracketedNewtonPasses && !watch.faulted() && rt::is_finite(delta)) {
+      const Single delta = k < kBracketedNewtonPasses ? pass.step(at, f) : Single(0);
+      if (k < kBracketedNewtonPasses && !watch.faulted(delta) && rt::is_finite(delta)) {
         const Single next = H - delta;
         const bool last = !(0.00001f < rt::abs(delta));
         if (next == H && last) return SearchEnd::converged;
