@@ -7,11 +7,14 @@ Draws narrow channels and V-shaped ditches (bed widths of 1 mm to 0.5 m)
 whose exact depth lies anywhere from 50 m to 100 km, one in four beyond
 2048 m, for each of VJ, UJ, VS and US; the discharge is that of the depth
 drawn, stored as a single. The exact depth of that discharge is found to
-40 significant digits (mpmath) from Manning's formula or the critical
-condition A³/W = Q²/9.8. The rule: below 2048 m the solver gives results
-and the depth it shows lies within 1 mm of the exact depth, plus the half
-millimetre of its rounding to three decimals; from 2048 m it reports no
-convergence. Channels within a centimetre of 2048 m are not drawn.
+40 significant digits (mpmath) from the solvers' own equations: Manning's
+formula with R raised to the single 0.6666667, as the capacity loop that
+settles the depth has it; the critical condition A³/W = Q²/9.8 for VS; US's
+closed form (Q²/(9.8·B²))^0.33333334. The rule: below 2048 m the solver
+gives results and the depth it shows lies within 1 mm of the exact depth,
+plus the half millimetre of its rounding to three decimals; from 2048 m it
+reports no convergence. Channels within a centimetre of 2048 m are not
+drawn.
 """
 import argparse
 import concurrent.futures
@@ -31,10 +34,14 @@ def single(x):
     return struct.unpack("f", struct.pack("f", x))[0]
 
 
+TWO_THIRDS = mpf(single(0.6666667))
+ONE_THIRD = mpf(single(0.33333334))
+
+
 def manning(Q, B, n, m, I, H):
     A = B * H + m * H * H
     P = B + 2 * H * sqrt(1 + m * m)
-    return log(1 / n * sqrt(1 / I) * A * (A / P) ** (mpf(2) / 3) / Q)
+    return log(1 / n * sqrt(1 / I) * A * (A / P) ** TWO_THIRDS / Q)
 
 
 def critical(Q, B, m, H):
@@ -52,7 +59,10 @@ def draw(rng, trapezoid, is_critical):
         if is_critical:
             A, W = target * (B + m * target), B + 2 * m * target
             Q = single(math.sqrt(A ** 3 / W * single(9.8)))
-            exact = findroot(lambda H: critical(mpf(Q), mpf(B), mpf(m), H), mpf(target))
+            if trapezoid:
+                exact = findroot(lambda H: critical(mpf(Q), mpf(B), mpf(m), H), mpf(target))
+            else:
+                exact = (mpf(Q) ** 2 / (mpf(single(9.8)) * mpf(B) ** 2)) ** ONE_THIRD
         else:
             A, P = B * target + m * target ** 2, B + 2 * target * math.sqrt(1 + m * m)
             Q = single(1 / n * math.sqrt(1 / I) * A * (A / P) ** (2 / 3))

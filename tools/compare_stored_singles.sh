@@ -6,7 +6,8 @@
 # (RT_TRACE_STORED_SINGLES), once with each kind of function
 # (RT_C_LIBRARY_MATH), then
 #   1. runs each solver test suite in both builds and compares the count and
-#      checksum of every single the suite stored;
+#      checksum of every single the suite stored (and where they differ,
+#      counts the singles that do);
 #   2. runs tools/compare_solvers.py on both probes, which compares each
 #      probe run's outputs and its checksum of stored singles.
 #
@@ -37,7 +38,14 @@ for suite in tests/open_channel/open_channel_solver_tests tests/compound/compoun
   if [ "$library" = "$tables" ]; then
     echo "$(basename "$suite"): the same $library"
   else
-    echo "$(basename "$suite"): DIFFERENT ($library / $tables)"
+    # Count the singles that differ, from a dump of every one in order.
+    for kind in library tables; do
+      RT_STORED_SINGLES_DUMP="$PWD/build-trace-$kind/stored_singles.bin" "build-trace-$kind/$suite" >/dev/null
+    done
+    differing=$(cmp -l build-trace-library/stored_singles.bin build-trace-tables/stored_singles.bin |
+                awk '{print int(($1 - 1) / 4)}' | uniq | wc -l)
+    echo "$(basename "$suite"): DIFFERENT in $differing singles ($library / $tables);" \
+         "build-trace-*/stored_singles.bin hold them all, four bytes each, in order"
     status=1
   fi
 done

@@ -114,23 +114,25 @@ struct Channel {
 constexpr float kLastWholeMetre = 16777216.0f;
 
 // True when every whole metre from h3 up to J carries less than Q, for
-// certain, by the pass at J alone. From h2 = h3 up each area's discharge,
-// worked out exactly, grows with the depth (the area grows at least as fast
-// as 1/1.5 of the depth's share, and the roughness-weighted perimeter no
-// faster than the depth). Each stored single of a pass is off its exact
-// value by less than 2^-24 relative, so a pass's unrounded area discharges
-// are within 1E-4 of their exact values (fewer than 25 roundings, with a
-// hundredfold margin), their three-decimal roundings within 0.0005 more, and
-// underflow adds less than 1E-6. So the CQ of any metre below J is at most
-// CQ(J) · (1 + 4E-4) + 0.004; where that is below Q, none reaches it.
+// certain, by the pass at J alone. Worked out exactly, each area's discharge
+// grows with the depth from h2 = h3 up: area 1's with its area, and a berm
+// area's discharge A^(1+e) · √i / (L2·n2^1.5 + L3·n3^1.5)^e (e = 2/3) because
+// there its area grows at least 1/1.5 times as fast as the depth, relatively,
+// and the roughness-weighted perimeter no faster than the depth. Each stored
+// single of a pass is off its exact value by at most 2^-24 of it, so a pass's
+// unrounded area discharges are within 1E-4 of their exact values (fewer
+// than 25 roundings, with a hundredfold margin), their three-decimal
+// roundings within 0.0005 more, and underflow adds less than 1E-6. So the CQ
+// of any whole metre from h3 to J is at most CQ(J) · (1 + 4E-4) + 0.004;
+// where that is below Q, none of them reaches Q.
 bool surely_short(const Channel& channel, Single J, Single Q) {
   const Pass p = channel.at(J);
   if (!all_finite({p.q1, p.q2, p.q3, p.CQ})) return false;
   return static_cast<rt::Ext>(p.CQ) * (1 + 4e-4L) + 0.004L < static_cast<rt::Ext>(Q);
 }
 
-// From the whole metre j (≥ h3, short of Q), the last whole metre below
-// 2^24 that is surely short of Q, found by doubling and then halving the
+// From the whole metre j (≥ h3, short of Q), the last whole metre up to 2^24
+// that is surely short of Q, found by doubling and then halving the
 // distance; j itself when there is none further.
 Single last_surely_short(const Channel& channel, Single j, Single Q) {
   rt::Ext good = j;
