@@ -8,14 +8,21 @@
 namespace frame {
 
 Single RC45(Single x, Single d) {
-  const Single t = x * rt::pow(10, d);
+  const rt::Ext ten_to_the_d = rt::pow(10, d);  // exact: 1000 for d = 3
+  const Single t = x * ten_to_the_d;
+  // r := the integer part of t ± 0.5. t is a single: from 2^23 on it is a
+  // whole number already, and below that t ± 0.5 is exact in a double, whose
+  // conversion to a whole number cuts towards zero.
   Single r;
-  if (t >= 0) {
-    r = rt::fix(t + 0.5L);
+  const double td = t.value();
+  if (!(std::fabs(td) < 0x1p23)) {
+    r = t;
+  } else if (t >= 0) {
+    r = static_cast<rt::Ext>(static_cast<long long>(td + 0.5));
   } else {
-    r = rt::fix(t - 0.5L);
+    r = static_cast<rt::Ext>(static_cast<long long>(td - 0.5));
   }
-  return r / rt::pow(10, d);
+  return r / ten_to_the_d;
 }
 
 namespace {

@@ -4,8 +4,11 @@
 // singles, so the order and the constants below are part of the result.
 #include "compound/solvers/calc.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
+#include "compound/solvers/calc_solution.hpp"
 #include "frame/number_display.hpp"
 
 namespace compound {
@@ -24,90 +27,165 @@ bool all_finite(std::initializer_list<Single> values) {
   return true;
 }
 
-struct Inputs {
-  Single Q, I, B, h1, w, n1, n2, n3, n4, m, m1, m2, m3, Fb_plus, Fb_star;
+// The values of one pass of the search at the depth h2, in the order of the
+// program's statements. The lengths, roughness terms and area 1's perimeter
+// and roughness, which do not change during the search, come from
+// `Channel`.
+struct Pass {
+  Single h2, L3, L4, W1, W2, W3, A1, A2, A3, N2, N3, p2, p3, r1, r2, r3, v1, v2, v3, q1, q2, q3, CQ;
 };
 
-// Everything CALC hands back, gathered here first so that a failed call can
-// leave the caller's variables untouched.
-struct Results {
-  Single h1;  // the wall height, rounded
-  Single CQ, Q1, Q2, Q3, WA, W1, W2, W3, H, h2, h3, A, A1, A2, A3, P1, P2, P3, R1, R2, R3, N1, N2, N3, N,
-      V, V1, V2, V3, SH, hv, Fr, Fb, state;
-};
-
-SolveStatus solve(const Inputs& in, Results& out) {
-  const Single vertical_walls = (in.m == 0) ? 1 : 0;
-  const Single slope_root = rt::sqrt(1 / in.I);
-  Single search_count = -1;
-  Single h3 = in.w * in.m1 / 100;
-  const Single L5 = in.h1 * in.m;
-  const Single L1 = rt::sqrt(rt::powi(L5, 2) + rt::powi(in.h1, 2));
-  const Single L2 = rt::sqrt(rt::powi(in.w, 2) + rt::powi(h3, 2));
-
-  // The roughness terms n^1.5 and the wetted perimeter and roughness of area 1
-  // do not change during the search. Each is worked out once, at extended
+struct Channel {
+  const CalcInputs& in;
+  Single slope_root, h3, L5, L1, L2;
+  // The roughness terms n^1.5 and the wetted perimeter and roughness of area
+  // 1 do not change during the search. Each is worked out once, at extended
   // precision as every statement that uses it would work it out, which keeps
   // the results and saves most of the general powers of a pass.
-  const rt::Ext n1_term = rt::pow(in.n1, 1.5f);
-  const rt::Ext n2_term = rt::pow(in.n2, 1.5f);
-  const rt::Ext n3_term = rt::pow(in.n3, 1.5f);
-  const rt::Ext n4_term = rt::pow(in.n4, 1.5f);
-  const Single p1 = 2 * L1 + in.B;
-  const Single N1 = rt::pow(((2 * L1 + in.B) * n1_term) / p1, kTwoThirds);
+  rt::Ext n1_term, n2_term, n3_term, n4_term;
+  Single p1, N1;
 
-  Single search_step = 1;
-  Single h2 = -1;
-  Single W1, W2, W3, A1, A2, A3, N2, N3, N, CQ, state;
-  Single p2, p3, r1, r2, r3, v1, v2, v3, q1, q2, q3;
-  for (long pass = 0;; ++pass) {
-    if (pass == kMaxSearchPasses) return SolveStatus::no_convergence;
-    h2 = h2 + search_step;
+  explicit Channel(const CalcInputs& c) : in(c) {
+    slope_root = rt::sqrt(1 / in.I);
+    h3 = in.w * in.m1 / 100;
+    L5 = in.h1 * in.m;
+    L1 = rt::sqrt(rt::powi(L5, 2) + rt::powi(in.h1, 2));
+    L2 = rt::sqrt(rt::powi(in.w, 2) + rt::powi(h3, 2));
+    n1_term = rt::pow(in.n1, 1.5f);
+    n2_term = rt::pow(in.n2, 1.5f);
+    n3_term = rt::pow(in.n3, 1.5f);
+    n4_term = rt::pow(in.n4, 1.5f);
+    p1 = 2 * L1 + in.B;
+    N1 = rt::pow(((2 * L1 + in.B) * n1_term) / p1, kTwoThirds);
+  }
+
+  Pass at(Single h2) const {
+    Pass p;
+    p.h2 = h2;
     const Single L6 = h2 * in.m2;
     const Single L7 = h2 * in.m3;
-    const Single L3 = rt::sqrt(rt::powi(h2, 2) + rt::powi(L6, 2));
-    const Single L4 = rt::sqrt(rt::powi(h2, 2) + rt::powi(L7, 2));
-    W1 = 2 * L5 + in.B;
-    W2 = in.w + L6;
-    W3 = in.w + L7;
+    const Single L3 = p.L3 = rt::sqrt(rt::powi(h2, 2) + rt::powi(L6, 2));
+    const Single L4 = p.L4 = rt::sqrt(rt::powi(h2, 2) + rt::powi(L7, 2));
+    p.W1 = 2 * L5 + in.B;
+    p.W2 = in.w + L6;
+    p.W3 = in.w + L7;
 
     // Area 1: the main channel and the water column above it.
-    A1 = (W1 + in.B) * in.h1 / 2 + W1 * (h2 + h3);
-    r1 = A1 / p1;
-    v1 = (1 / N1) * rt::pow(r1, kTwoThirds) * slope_root;
-    q1 = A1 * v1;
+    p.A1 = (p.W1 + in.B) * in.h1 / 2 + p.W1 * (h2 + h3);
+    p.r1 = p.A1 / p1;
+    p.v1 = (1 / N1) * rt::pow(p.r1, kTwoThirds) * slope_root;
+    p.q1 = p.A1 * p.v1;
 
     // Area 2: the left berm and the wetted left bank.
-    A2 = (W2 + in.w) * h2 / 2 + in.w * h3 / 2;
-    p2 = L2 + L3;
-    N2 = rt::pow((L2 * n2_term + L3 * n3_term) / p2, kTwoThirds);
-    r2 = A2 / p2;
-    v2 = (1 / N2) * rt::pow(r2, kTwoThirds) * slope_root;
-    q2 = A2 * v2;
+    p.A2 = (p.W2 + in.w) * h2 / 2 + in.w * h3 / 2;
+    p.p2 = L2 + L3;
+    p.N2 = rt::pow((L2 * n2_term + L3 * n3_term) / p.p2, kTwoThirds);
+    p.r2 = p.A2 / p.p2;
+    p.v2 = (1 / p.N2) * rt::pow(p.r2, kTwoThirds) * slope_root;
+    p.q2 = p.A2 * p.v2;
 
     // Area 3: the right berm and the wetted right bank.
-    A3 = (W3 + in.w) * h2 / 2 + in.w * h3 / 2;
-    p3 = L2 + L4;
-    N3 = rt::pow((L2 * n2_term + L4 * n4_term) / p3, kTwoThirds);
-    r3 = A3 / p3;
-    v3 = (1 / N3) * rt::pow(r3, kTwoThirds) * slope_root;
-    q3 = A3 * v3;
+    p.A3 = (p.W3 + in.w) * h2 / 2 + in.w * h3 / 2;
+    p.p3 = L2 + L4;
+    p.N3 = rt::pow((L2 * n2_term + L4 * n4_term) / p.p3, kTwoThirds);
+    p.r3 = p.A3 / p.p3;
+    p.v3 = (1 / p.N3) * rt::pow(p.r3, kTwoThirds) * slope_root;
+    p.q3 = p.A3 * p.v3;
 
-    // The whole section; the berm floor term counts once for each side.
-    N = rt::pow(((2 * L1 + in.B) * n1_term + L2 * n2_term + L3 * n3_term + L2 * n2_term + L4 * n4_term) /
-                    (p1 + p2 + p3),
-                kTwoThirds);
+    p.q1 = round3(p.q1);
+    p.q2 = round3(p.q2);
+    p.q3 = round3(p.q3);
+    p.CQ = p.q1 + p.q2 + p.q3;
+    return p;
+  }
 
-    q1 = round3(q1);
-    q2 = round3(q2);
-    q3 = round3(q3);
-    CQ = q1 + q2 + q3;
+  // The roughness of the whole section at the depth of pass p; the berm
+  // floor term counts once for each side. Every pass works it out, but only
+  // the last one's is handed back, so it is worked out for that one alone.
+  Single whole_section_roughness(const Pass& p) const {
+    return rt::pow(((2 * L1 + in.B) * n1_term + L2 * n2_term + p.L3 * n3_term + L2 * n2_term + p.L4 * n4_term) /
+                       (p1 + p.p2 + p.p3),
+                   kTwoThirds);
+  }
+};
+
+// The 1 m stage reaches 2^24 m at the most: there adding 1 leaves a single
+// as it is.
+constexpr float kLastWholeMetre = 16777216.0f;
+
+// True when every whole metre from h3 up to J carries less than Q, for
+// certain, by the pass at J alone. Worked out exactly, each area's discharge
+// grows with the depth from h2 = h3 up: area 1's with its area, and a berm
+// area's discharge A^(1+e) · √i / (L2·n2^1.5 + L3·n3^1.5)^e (e = 2/3) because
+// there its area grows at least 1/1.5 times as fast as the depth, relatively,
+// and the roughness-weighted perimeter no faster than the depth. Each stored
+// single of a pass is off its exact value by at most 2^-24 of it, so a pass's
+// unrounded area discharges are within 1E-4 of their exact values (fewer
+// than 25 roundings, with a hundredfold margin), their three-decimal
+// roundings within 0.0005 more, and underflow adds less than 1E-6. So the CQ
+// of any whole metre from h3 to J is at most CQ(J) · (1 + 4E-4) + 0.004;
+// where that is below Q, none of them reaches Q.
+bool surely_short(const Channel& channel, Single J, Single Q) {
+  const Pass p = channel.at(J);
+  if (!all_finite({p.q1, p.q2, p.q3, p.CQ})) return false;
+  return static_cast<rt::Ext>(p.CQ) * (1 + 4e-4L) + 0.004L < static_cast<rt::Ext>(Q);
+}
+
+// From the whole metre j (≥ h3, short of Q), the last whole metre up to 2^24
+// that is surely short of Q, found by doubling and then halving the
+// distance; j itself when there is none further.
+Single last_surely_short(const Channel& channel, Single j, Single Q) {
+  rt::Ext good = j;
+  rt::Ext gap = j;
+  while (good + gap <= kLastWholeMetre && surely_short(channel, Single(good + gap), Q)) {
+    good += gap;
+    gap *= 2;
+  }
+  for (gap = rt::fix(gap / 2); gap >= 1; gap = rt::fix(gap / 2)) {
+    if (good + gap <= kLastWholeMetre && surely_short(channel, Single(good + gap), Q)) good += gap;
+  }
+  return Single(good);
+}
+
+}  // namespace
+
+SolveStatus solve_compound(const CalcInputs& in, FirstStage first_stage, CalcResults& out) {
+  const Single vertical_walls = (in.m == 0) ? 1 : 0;
+  const Channel channel(in);
+  Single h3 = channel.h3;
+
+  Single search_count = -1;
+  Single search_step = 1;
+  Single h2 = -1;
+  // The 1 m stage looks for metres to pass over from here, and again each
+  // time the depth has doubled.
+  Single next_skip = std::max(64.0f, std::ceil(h3.value()));
+  Pass p;
+  Single state;
+  for (long pass = 0;; ++pass) {
+    if (pass == kMaxSearchPasses) return SolveStatus::no_convergence;
+    const Single next = h2 + search_step;
+    const bool moved = next != h2;
+    h2 = next;
+    p = channel.at(h2);
     search_count = search_count + 1;
 
     // An infinite or undefined discharge would compare as "reached" and end
     // the search on a meaningless depth.
-    if (!rt::is_finite(CQ)) return SolveStatus::arithmetic_fault;
-    if (in.Q > CQ) continue;
+    if (!rt::is_finite(p.CQ)) return SolveStatus::arithmetic_fault;
+    if (in.Q > p.CQ) {
+      // A step too small to change the depth repeats this very pass for ever.
+      if (!moved) return SolveStatus::no_convergence;
+      if (first_stage == FirstStage::skip_shortfalls && search_step == 1 && h2 >= next_skip) {
+        // Every pass in between would have ended here too: go on from the
+        // last of them, as if each had been made.
+        const Single skipped_to = last_surely_short(channel, h2, in.Q);
+        search_count = search_count + (skipped_to - h2);
+        h2 = skipped_to;
+        next_skip = h2 * 2;
+      }
+      continue;
+    }
 
     // CQ has reached Q: step back once and refine, or stop on the 0.001 grid.
     if (search_count == 0) {
@@ -128,6 +206,12 @@ SolveStatus solve(const Inputs& in, Results& out) {
       break;
     }
   }
+
+  Single W1 = p.W1, W2 = p.W2, W3 = p.W3, A1 = p.A1, A2 = p.A2, A3 = p.A3;
+  const Single N1 = channel.N1, N2 = p.N2, N3 = p.N3, N = channel.whole_section_roughness(p), CQ = p.CQ;
+  const Single q1 = p.q1, q2 = p.q2, q3 = p.q3;
+  const Single p1 = channel.p1, p2 = p.p2, p3 = p.p3, r1 = p.r1, r2 = p.r2, r3 = p.r3;
+  const Single v1 = p.v1, v2 = p.v2, v3 = p.v3;
 
   W1 = round3(W1);
   W2 = round3(W2);
@@ -206,8 +290,6 @@ SolveStatus solve(const Inputs& in, Results& out) {
   return SolveStatus::solved;
 }
 
-}  // namespace
-
 namespace quorvel {
 
 frame::SolveStatus CALC(Single& Q, Single& I, Single& B, Single& h1, Single& w, Single& n1, Single& n2,
@@ -218,9 +300,9 @@ frame::SolveStatus CALC(Single& Q, Single& I, Single& B, Single& h1, Single& w, 
                         Single& R1, Single& R2, Single& R3, Single& N1, Single& N2, Single& N3, Single& N,
                         Single& V, Single& V1, Single& V2, Single& V3, Single& SH, Single& hv, Single& Fr,
                         Single& Fb, Single& state) {
-  const Inputs in{Q, I, B, h1, w, n1, n2, n3, n4, m, m1, m2, m3, Fb_plus, Fb_star};
-  Results r;
-  const SolveStatus status = solve(in, r);
+  const CalcInputs in{Q, I, B, h1, w, n1, n2, n3, n4, m, m1, m2, m3, Fb_plus, Fb_star};
+  CalcResults r;
+  const SolveStatus status = solve_compound(in, FirstStage::skip_shortfalls, r);
   if (status != SolveStatus::solved) return status;
 
   h1 = r.h1;

@@ -8,9 +8,10 @@
 // command passes its globals; outputs come back rounded to three decimals.
 // The wall height h1 is an input that CALC rounds in place.
 //
-// The status says whether the outputs were written. A search that does not
-// settle (the channel cannot carry Q within the depths a single can step
-// through) or a step that yields an infinite or undefined value leaves every
+// The status says whether the outputs were written. A search that cannot
+// finish (its steps no longer change the depth while the discharge still
+// falls short of Q: the 0.001 step from h2 = 32,768 m, the 1 m step at
+// 2^24 m) or a step that yields an infinite or undefined value leaves every
 // parameter, h1 included, as it was.
 #pragma once
 
@@ -21,12 +22,15 @@ namespace compound {
 
 using rt::Single;
 
-// Passes of the stepped search before it gives up. Beyond h2 = 16,384 m a
-// single can no longer hold a depth to 0.001 m, so every search whose result
-// lies on the 0.001 grid needs fewer passes than this (at most about 16,400:
-// one per metre, then up to ten at each finer step). A pass costs some
-// microseconds, so a failing call still ends within a fraction of a second.
-inline constexpr long kMaxSearchPasses = 20000;
+// A bound on the passes of the stepped search that no search the singles can
+// finish comes near. The search refuses at once a step too small to change
+// the depth while the discharge falls short of Q (that pass would repeat for
+// ever), so the 1 m stage ends by 2^24 m, where adding 1 leaves a single as
+// it is; and from the berm floor's rise h3 up it passes over whole metres
+// that surely fall short, so that even depths of thousands of kilometres take
+// a few thousand passes. Only a berm floor rising by hundreds of kilometres
+// makes it try every metre below h3, at about a microsecond each.
+inline constexpr long kMaxSearchPasses = 1L << 25;
 
 namespace quorvel {
 

@@ -7,9 +7,9 @@
 namespace culvert::palwick {
 
 using detail::all_finite;
-using detail::cos;
+using rt::cos;
 using detail::round3;
-using detail::sin;
+using rt::sin;
 using frame::SolveStatus;
 
 frame::SolveStatus OJ(Single& Q, Single& D, Single& n, Single& I, Single& theta, Single& QD, Single& H,

@@ -7,9 +7,9 @@
 namespace culvert::palwick {
 
 using detail::all_finite;
-using detail::cos;
+using rt::cos;
 using detail::round3;
-using detail::sin;
+using rt::sin;
 using frame::SolveStatus;
 
 frame::SolveStatus OS(Single& Q, Single& D, Single& n, Single& Ic, Single& theta_c, Single& QDc, Single& Hc,

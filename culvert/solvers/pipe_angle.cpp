@@ -8,8 +8,6 @@
 namespace culvert::palwick {
 
 using detail::all_finite;
-using detail::cos;
-using detail::sin;
 using frame::SolveStatus;
 using rt::Single;
 
@@ -51,11 +49,14 @@ AngleSearch uniform_angle(Single Q, Single K) {
   int steps = 0;
   for (;;) {
     if (out_of_range(theta, steps)) return {theta, steps, SolveStatus::no_convergence};
-    const Single s = sin(theta);
-    const Single c = cos(theta);
-    const Single f = K * rt::pow(1 - s / theta, detail::kTwoThirds) * (theta - s) - Q;
-    Single g = detail::kTwoThirds * rt::pow(1 - s / theta, detail::kMinusOneThird);
-    g = g * (s - theta * c) / theta / theta * (theta - s) + rt::pow(1 - s / theta, detail::kTwoThirds) * (1 - c);
+    const rt::SineCosine of_theta = rt::sin_cos(theta);
+    const Single s = of_theta.sin;
+    const Single c = of_theta.cos;
+    // f and g take (1 − s/θ)^(2/3) and g also (1 − s/θ)^(−1/3): one base.
+    const rt::PowerPair fill = rt::pow_pair(1 - s / theta, detail::kTwoThirds, detail::kMinusOneThird);
+    const Single f = K * fill.first * (theta - s) - Q;
+    Single g = detail::kTwoThirds * fill.second;
+    g = g * (s - theta * c) / theta / theta * (theta - s) + fill.first * (1 - c);
     g = K * g;
     const Step step = advance(theta, steps, f, g);
     if (!step.finite) return {theta, steps, SolveStatus::arithmetic_fault};
@@ -68,11 +69,12 @@ AngleSearch critical_angle(Single Kc) {
   int steps = 0;
   for (;;) {
     if (out_of_range(theta, steps)) return {theta, steps, SolveStatus::no_convergence};
-    const Single s = sin(theta);
-    const Single c = cos(theta);
-    const Single f = Kc * rt::pow(sin(theta / 2), 0.5f) - rt::pow(theta - s, 1.5f);
-    const Single g = (Kc / 4) * rt::pow(sin(theta / 2), -0.5f) * cos(theta / 2) -
-                     1.5f * rt::pow(theta - s, 0.5f) * (1 - c);
+    const rt::SineCosine of_theta = rt::sin_cos(theta);
+    const rt::SineCosine of_half = rt::sin_cos(theta / 2);
+    const Single s = of_theta.sin;
+    const Single c = of_theta.cos;
+    const Single f = Kc * rt::pow(of_half.sin, 0.5f) - rt::pow(theta - s, 1.5f);
+    const Single g = (Kc / 4) * rt::pow(of_half.sin, -0.5f) * of_half.cos - 1.5f * rt::pow(theta - s, 0.5f) * (1 - c);
     const Step step = advance(theta, steps, f, g);
     if (!step.finite) return {theta, steps, SolveStatus::arithmetic_fault};
     if (step.settled) return {theta, steps, SolveStatus::solved};

@@ -1,7 +1,7 @@
 // Shared pieces of the pipe solvers: the single-precision π they hold, the
-// exponents they write as single constants, sine and cosine at extended
-// precision, and the checks that keep a non-finite value from passing as a
-// result.
+// exponents they write as single constants, and the checks that keep a
+// non-finite value from passing as a result. Sine and cosine are rt::sin and
+// rt::cos at extended precision.
 #pragma once
 
 #include <cmath>
@@ -20,9 +20,6 @@ constexpr float kTwoThirds = 0.6666667f;  // 2/3
 constexpr float kFiveThirds = 1.6666666f;
 constexpr float kEightThirds = 2.6666667f;
 constexpr float kMinusOneThird = -0.33333334f;
-
-inline Ext sin(Ext x) { return sinl(x); }
-inline Ext cos(Ext x) { return cosl(x); }
 
 inline Single round3(Single x) { return frame::RC45(x, 3); }
 

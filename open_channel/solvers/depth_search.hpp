@@ -10,17 +10,24 @@
 // Yet the plain iteration fails where its start lies below the root, on the
 // falling part of the residual (narrow deep channels, V-shaped ditches): its
 // steps run to negative depths, where it cycles, settles on a negative
-// "depth" or takes an invalid power. And where the tolerance or the depth
-// step falls below the spacing of single-precision numbers (depths from about
-// a hundred metres) a loop would never end. So each loop is bounded and stops
+// "depth" or takes an invalid power. And where the tolerance falls below the
+// spacing of single-precision numbers (depths from about a hundred metres)
+// its steps may never shrink that far. So each loop is bounded and stops
 // when a step leaves the stored depth as it was, and only where the plain
 // iteration fails does a bracketed one look for the same root. Wherever the
 // plain iteration ends on a positive depth, its depth is the one used, bit
 // for bit.
 //
+// The rule for deep water is the capacity step's: from 2048 m on, adding
+// 0.0001 leaves a single depth as it is, so no depth there can be raised to
+// capacity. Every depth below 2048 m is found, to within the spacing of the
+// singles and the rounding of the stored values (well under a millimetre);
+// a depth of 2048 m or more is reported as not found.
+//
 // A Pass holds the stored statements of one Newton pass of a section:
-//   Single residual(Single H) const;       f at H
-//   Single step(Single H, Single f) const;  the step Δ = f / f'(H)
+//   At at(Single H) const;                    what both need at the depth H
+//   Single residual(const At&) const;         f at H
+//   Single step(const At&, Single f) const;   the step Δ = f / f'(H)
 #pragma once
 
 #include "frame/solve_status.hpp"
@@ -34,9 +41,16 @@ using rt::Single;
 // Far more passes than any converging run takes (from 20·B down to a depth a
 // hundred billion times smaller takes about thirty).
 inline constexpr int kNewtonPassLimit = 1000;
+// Passes in which the bracketed iteration tries Newton steps; after them it
+// only halves its bracket, which closes on a single's spacing within about
+// 150 passes from any bracket.
+inline constexpr int kBracketedNewtonPasses = 100;
 // 10,000 steps of 0.0001 raise the depth by a metre; a converged Newton depth
 // needs one or two.
 inline constexpr int kCapacityStepLimit = 10000;
+// From here on 0.0001 is less than half the spacing of single depths, so the
+// capacity step can no longer raise a depth.
+inline constexpr float kDeepestDepth = 2048.0f;
 
 enum class SearchEnd {
   converged,   // H holds the depth
@@ -57,10 +71,11 @@ template <class Pass>
 SearchEnd plain_newton(const Pass& pass, Single& H, FpFaultWatch& watch) {
   watch.reset();
   for (int k = 0; k < kNewtonPassLimit; ++k) {
-    const Single f = pass.residual(H);
-    const Single delta = pass.step(H, f);
+    const auto at = pass.at(H);
+    const Single f = pass.residual(at);
+    const Single delta = pass.step(at, f);
     const Single next = H - delta;
-    if (watch.faulted() || !rt::is_finite(next)) return SearchEnd::fault;
+    if (watch.faulted(next) || !rt::is_finite(next)) return SearchEnd::fault;
     const bool last = !(0.00001f < rt::abs(delta));
     if (next == H && !last) return SearchEnd::stalled;
     H = next;
@@ -76,12 +91,14 @@ SearchEnd plain_newton(const Pass& pass, Single& H, FpFaultWatch& watch) {
 // iteration's tolerance, so wherever the plain iteration never leaves the
 // bracket both walk the very same depths. A step that does not is replaced:
 // by doubling the depth while no upper bound is known, by halving the bracket
-// after. Once the bracket is no wider than the tolerance 0.00001 the root is
-// known as closely as the plain iteration would know it, and the upper end
-// (which carries Q) is taken; where single precision cannot hold a bracket
-// that narrow (from 128 m, where neighbouring singles lie 0.0000153 apart)
-// the search stalls. A depth where f overflows counts as above the root:
-// f overflows only where the section carries far more than Q.
+// after; after kBracketedNewtonPasses passes only halving is done. The
+// search ends on the upper end of the bracket (which carries Q) once the
+// bracket is no wider than the tolerance 0.00001 or than neighbouring singles
+// (from 128 m up they lie further apart than that): the root is then known
+// as closely as singles can hold it. A lower end at kDeepestDepth or beyond
+// means the root lies there: no depth is found. A depth where f overflows
+// counts as above the root: f overflows only where the section carries far
+// more than Q.
 template <class Pass>
 SearchEnd bracketed_newton(const Pass& pass, Single& H, FpFaultWatch& watch) {
   Single lo = 0;
@@ -90,8 +107,9 @@ SearchEnd bracketed_newton(const Pass& pass, Single& H, FpFaultWatch& watch) {
   bool hi_overflowed = false;  // the upper bound is a depth where f overflowed
   for (int k = 0; k < kNewtonPassLimit; ++k) {
     watch.reset();
-    const Single f = pass.residual(H);
-    if (watch.faulted() || !rt::is_finite(f)) {
+    const auto at = pass.at(H);
+    const Single f = pass.residual(at);
+    if (watch.faulted(f) || !rt::is_finite(f)) {
       hi = H;
       have_hi = true;
       hi_overflowed = true;
@@ -103,9 +121,10 @@ SearchEnd bracketed_newton(const Pass& pass, Single& H, FpFaultWatch& watch) {
       } else {
         lo = H;
       }
+      if (!(lo < kDeepestDepth)) return SearchEnd::stalled;
       watch.reset();
-      const Single delta = pass.step(H, f);
-      if (!watch.faulted() && rt::is_finite(delta)) {
+      const Single delta = k < kBracketedNewtonPasses ? pass.step(at, f) : Single(0);
+      if (k < kBracketedNewtonPasses && !watch.faulted(delta) && rt::is_finite(delta)) {
         const Single next = H - delta;
         const bool last = !(0.00001f < rt::abs(delta));
         if (next == H && last) return SearchEnd::converged;
@@ -116,13 +135,19 @@ SearchEnd bracketed_newton(const Pass& pass, Single& H, FpFaultWatch& watch) {
         }
       }
     }
-    if (have_hi && !hi_overflowed && !(hi - lo > 0.00001f)) {
+    const bool closed = have_hi && !hi_overflowed;
+    if (closed && !(hi - lo > 0.00001f)) {
       H = hi;
       return SearchEnd::converged;
     }
     const Single next = have_hi ? Single((lo + hi) / 2) : Single(H * 2);
     const bool inside = next > lo && (!have_hi || next < hi) && rt::is_finite(next);
-    if (!inside) return hi_overflowed ? SearchEnd::fault : SearchEnd::stalled;
+    if (!inside) {
+      if (!closed) return hi_overflowed ? SearchEnd::fault : SearchEnd::stalled;
+      // lo and hi are neighbouring singles.
+      H = hi;
+      return SearchEnd::converged;
+    }
     H = next;
   }
   return SearchEnd::pass_limit;
@@ -158,16 +183,16 @@ SearchEnd find_depth(const Pass& pass, Single start, DepthSearch search, Single&
 
 // The capacity loop: `section()` works out the section values at the depth H
 // holds and returns the back-calculated discharge; while Q exceeds it, H is
-// raised by 0.0001 and the values are worked out again.
+// raised by 0.0001 and the values are worked out again. A depth of
+// kDeepestDepth or more is not a result: the step could not have raised it.
 template <class Section>
 SearchEnd raise_to_capacity(Single Q, Single& H, Section section) {
   for (int k = 0;; ++k) {
+    if (!(H < kDeepestDepth)) return SearchEnd::stalled;
     const Single QD = section();
     if (!(Q > QD)) return SearchEnd::converged;
     if (k == kCapacityStepLimit) return SearchEnd::pass_limit;
-    const Single raised = H + 0.0001f;
-    if (raised == H) return SearchEnd::stalled;
-    H = raised;
+    H = H + 0.0001f;
   }
 }
 

@@ -36,6 +36,8 @@ frame::SolveStatus solve_rectangle_critical(const RectangleChannel& c, Rectangle
 
 frame::SolveStatus US(const Single& Q, const Single& B, const Single& n, Single& QDc, Single& Hc, Single& Vc,
                       Single& Wc, Single& Ac, Single& Sc, Single& Ic, Single& Rc, Single& Fbc, Single& dHc) {
+  // The rounding too leaves the caller's fault flags as they were.
+  const FpFaultWatch watch;
   RectangleCriticalFlow r;
   const RectangleChannel channel{Q, B, n, 0, 0, 0};
   const frame::SolveStatus status = solve_rectangle_critical(channel, r);

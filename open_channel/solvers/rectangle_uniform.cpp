@@ -11,20 +11,34 @@ namespace open_channel {
 
 namespace {
 
-// One Newton pass on the uniform-flow residual; g is its derivative.
+// One Newton pass on the uniform-flow residual; g is its derivative. The
+// residual and its derivative raise the same two bases, the area B·H and the
+// wetted perimeter B + 2·H, each to two powers; `at` works the four out once
+// for a depth.
 struct RectangleUniformPass {
   Single Q, B, n, i;
 
-  Single residual(Single H) const {
-    const Single t = rt::pow(H * B, 1.6666666f) * rt::sqrt(i) / n;
-    const Single u = Q * rt::pow(B + 2 * H, 0.6666667f);
+  struct At {
+    Single H;
+    rt::PowerPair area;       // ^(5/3), ^(2/3)
+    rt::PowerPair perimeter;  // ^(2/3), ^(−1/3)
+  };
+
+  At at(Single H) const {
+    return {H, rt::pow_pair(H * B, 1.6666666f, 0.6666667f), rt::pow_pair(B + 2 * H, 0.6666667f, -0.33333334f)};
+  }
+
+  Single residual(const At& a) const {
+    const Single t = a.area.first * rt::sqrt(i) / n;
+    const Single u = Q * a.perimeter.first;
     const Single f = t - u;
     return f;
   }
 
-  Single step(Single H, Single f) const {
-    const Single t = rt::sqrt(i) * rt::pow(H * B, 0.6666667f) * B / n * 1.6666666f;
-    Single u = rt::pow(B + 2 * H, -0.33333334f) / H;
+  Single step(const At& a, Single f) const {
+    const Single H = a.H;
+    const Single t = rt::sqrt(i) * a.area.second * B / n * 1.6666666f;
+    Single u = a.perimeter.second / H;
     u = u * Q * H * 1.3333334f;
     const Single g = t - u;
     const Single delta = f / g;
@@ -72,6 +86,8 @@ frame::SolveStatus solve_rectangle_uniform(const RectangleChannel& c, DepthSearc
 frame::SolveStatus UJ(const Single& Q, const Single& B, const Single& n, const Single& I, const Single& Fb_plus,
                       const Single& Fb_star, Single& QD, Single& H, Single& hv, Single& V, Single& W, Single& A,
                       Single& S, Single& R, Single& Fb, Single& Fr, Single& Fbs, Single& dH) {
+  // The rounding too leaves the caller's fault flags as they were.
+  const FpFaultWatch watch;
   RectangleUniformFlow r;
   const frame::SolveStatus status =
       solve_rectangle_uniform({Q, B, n, I, Fb_plus, Fb_star}, DepthSearch::plain_then_bracketed, r);

@@ -15,6 +15,9 @@ namespace {
 struct TrapezoidCriticalPass {
   Single Q, B, m;
 
+  using At = Single;  // the depth alone
+  At at(Single Hc) const { return Hc; }
+
   Single residual(Single Hc) const {
     const Single f = rt::powi(Hc, 3) * rt::powi(B + m * Hc, 3) / (B + 2 * m * Hc) - rt::powi(Q, 2) / 9.8f;
     return f;
@@ -69,6 +72,8 @@ frame::SolveStatus solve_trapezoid_critical(const TrapezoidChannel& c, DepthSear
 frame::SolveStatus VS(const Single& Q, const Single& B, const Single& n, const Single& m, Single& QDc,
                       Single& Hc, Single& Hhc, Single& Vc, Single& Wc, Single& Ac, Single& Sc, Single& Ic,
                       Single& Rc, Single& Fbc, Single& Frc, Single& dHc) {
+  // The rounding too leaves the caller's fault flags as they were.
+  const FpFaultWatch watch;
   TrapezoidCriticalFlow r;
   const TrapezoidChannel channel{Q, B, n, m, 0, 0, 0};
   const frame::SolveStatus status = solve_trapezoid_critical(channel, DepthSearch::plain_then_bracketed, r);

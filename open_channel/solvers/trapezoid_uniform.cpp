@@ -13,19 +13,34 @@ namespace open_channel {
 namespace {
 
 // One Newton pass on the uniform-flow residual; g is its exact derivative.
+// The residual and its derivative raise the same two bases, the area
+// H·B + m·H² and the wetted perimeter, each to two powers; `at` works the
+// four out once for a depth.
 struct TrapezoidUniformPass {
   Single Q, B, n, m, i;
 
-  Single residual(Single H) const {
-    const Single t = rt::pow(H * B + m * H * H, 1.6666666f) * rt::sqrt(i) / n;
-    const Single u = Q * rt::pow(B + 2 * rt::sqrt(H * H + m * m * H * H), 0.6666667f);
+  struct At {
+    Single H;
+    rt::PowerPair area;       // ^(5/3), ^(2/3)
+    rt::PowerPair perimeter;  // ^(2/3), ^(−1/3)
+  };
+
+  At at(Single H) const {
+    return {H, rt::pow_pair(H * B + m * H * H, 1.6666666f, 0.6666667f),
+            rt::pow_pair(B + 2 * rt::sqrt(H * H + m * m * H * H), 0.6666667f, -0.33333334f)};
+  }
+
+  Single residual(const At& a) const {
+    const Single t = a.area.first * rt::sqrt(i) / n;
+    const Single u = Q * a.perimeter.first;
     const Single f = t - u;
     return f;
   }
 
-  Single step(Single H, Single f) const {
-    const Single t = rt::sqrt(i) * rt::pow(H * B + m * H * H, 0.6666667f) * (B + 2 * m * H) / n * 1.6666666f;
-    Single u = rt::pow(B + 2 * rt::sqrt(H * H + m * m * H * H), -0.33333334f) / rt::sqrt(H * H + m * m * H * H);
+  Single step(const At& a, Single f) const {
+    const Single H = a.H;
+    const Single t = rt::sqrt(i) * a.area.second * (B + 2 * m * H) / n * 1.6666666f;
+    Single u = a.perimeter.second / rt::sqrt(H * H + m * m * H * H);
     u = u * (1 + m * m) * Q * H * 1.3333334f;
     const Single g = t - u;
     const Single delta = f / g;
@@ -77,6 +92,8 @@ frame::SolveStatus VJ(const Single& Q, const Single& B, const Single& n, const S
                       const Single& Fb_plus, const Single& Fb_star, Single& QD, Single& H, Single& hv,
                       Single& Hh, Single& V, Single& W, Single& A, Single& S, Single& R, Single& Fb,
                       Single& Fr, Single& Fbs, Single& dH) {
+  // The rounding too leaves the caller's fault flags as they were.
+  const FpFaultWatch watch;
   TrapezoidUniformFlow r;
   const frame::SolveStatus status =
       solve_trapezoid_uniform({Q, B, n, m, I, Fb_plus, Fb_star}, DepthSearch::plain_then_bracketed, r);

@@ -124,6 +124,24 @@ TEST(PalwickUniform, LowFlowInALargePipe) {
   EXPECT_EQ(CHR_TO_STR(r["free_pct"]), "1978.800");
 }
 
+// Critical flows whose rounded values lie on ties of the thousandfold, with
+// the texts the exact 10³ of RC45 gives: the free-area percentage stores as
+// 3076.23511 (shown 3076.240), and Ic as 126.959.
+TEST(PalwickCritical, ValuesOnRoundingTies) {
+  const PipeRun shallow = run_critical({0.239f, 2.88f, 0.019f, 688});
+  ASSERT_EQ(shallow.status, SolveStatus::solved);
+  EXPECT_EQ(shallow["free_pct"], 3076.23511f);
+  EXPECT_EQ(CHR_TO_STR(shallow["free_pct"]), "3076.240");
+  EXPECT_EQ(CHR_TO_STR(shallow["Hc"]), "0.205");
+  EXPECT_EQ(CHR_TO_STR(shallow["Ic"]), "137.009");
+
+  const PipeRun deep = run_critical({29.081f, 2.60f, 0.013f, 7413});
+  ASSERT_EQ(deep.status, SolveStatus::solved);
+  EXPECT_EQ(CHR_TO_STR(deep["Ic"]), "126.959");
+  EXPECT_EQ(CHR_TO_STR(deep["Hc"]), "2.360");
+  EXPECT_EQ(CHR_TO_STR(deep["Fbc"]), "0.240");
+}
+
 // Once the iteration has settled, A · V gives back Q to three decimals.
 TEST(PalwickBackCalculation, EqualsTheDesignDischarge) {
   int solved = 0;

@@ -1,6 +1,8 @@
 // RC45 and CHR_TO_STR: every number the windows show passes through them.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "frame/number_display.hpp"
 
 namespace {
@@ -67,6 +69,19 @@ TEST(ChrToStr, ShowsExponentValuesInFixedNotationAndKeepsTheSign) {
 
 TEST(Rc45, RoundsHalfAwayFromZeroOnTheStoredProduct) {
   for (const TextCase& c : kRoundedThenShown) EXPECT_EQ(CHR_TO_STR(RC45(c.value, 3)), c.text) << c.value;
+}
+
+// 10³ is exactly 1000, so x · 10³ is the exact product rounded once to a
+// single. 6.3E+06 · 1000 lies halfway between two singles and goes to the
+// even one, 6300000256; a power a hair below 1000 would round it down and
+// show 6299999.500.
+TEST(Rc45, PowerOfTenIsExact) {
+  EXPECT_EQ(rt::pow(10, 3), 1000.0L);
+  EXPECT_EQ(rt::pow(10, -3), 1 / 1000.0L);
+  EXPECT_EQ(rt::pow(2, 0.5f), sqrtl(2));
+  EXPECT_EQ(RC45(6.3e6f, 3).value(), 6300000.5f);
+  EXPECT_EQ(CHR_TO_STR(RC45(6.3e6f, 3)), "6300000.500");
+  EXPECT_EQ(CHR_TO_STR(RC45(1e6f, 3)), "1000000.000");
 }
 
 TEST(Rc45, ResultIsTheNearestSingleOfTheRoundedDecimal) {

@@ -79,6 +79,17 @@ TEST(DrasinDefaults, CriticalFlowAt12Q) {
   expect_shown(open_channel_test::run_US(Q12, B, n), {{"Hc", "0.180"}, {"Vc", "1.330"}, {"Ic", "78.575"}});
 }
 
+// A depth whose thousandfold lies on a rounding tie: with the exact 10³ of
+// RC45 it shows 44.261, and the values that follow it as the design's
+// statements give them.
+TEST(DrasinRounding, DepthOnATieRoundsUp) {
+  // clang-format off
+  expect_shown(open_channel_test::run_UJ(2214.0f, 5.231f, 0.039f, 24.0f, 0.71f, 0.26f), {
+      {"H", "44.261"}, {"W", "5.231"}, {"A", "231.527"}, {"S", "44.261"}, {"R", "2.470"}, {"V", "9.563"},
+      {"hv", "4.665"}, {"Fb", "16.883"}, {"Fbs", "6.362"}, {"Fr", "0.459"}, {"QD", "2214.000"}, {"dH", "8.852"}});
+  // clang-format on
+}
+
 // Results are RC45 values: the single nearest the three-decimal number.
 TEST(VelmoraDefaults, ResultsAreTheSinglesNearestTheirDecimals) {
   const SolverRun run = open_channel_test::run_VJ(Q, B, n, m, I, Fb_plus, Fb_star);

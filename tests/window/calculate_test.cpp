@@ -88,6 +88,15 @@ TEST(Calculate, ZeroFreeboardsPassAndUsedValuesAreRoundedHalfAwayFromZero) {
   EXPECT_EQ(run.dump(1).at("menu PRNT"), "enabled");
 }
 
+// A used value from a million up is the exact RC45 value: I 6.3E+06 · 1000
+// lies halfway between two singles and rounds to the even one.
+TEST(Calculate, UsedValuesFromAMillionUpAreRoundedExactly) {
+  TempDir dir;
+  const auto run = drive(dir, "drasin", "type EDIT2 6300000\nmenu CALC\ndump\n");
+  EXPECT_TRUE(run.message_boxes().empty());
+  EXPECT_EQ(run.dump().at("TEXT48"), "6300000.500");
+}
+
 TEST(Calculate, ARefusedCalculationChangesNothingButTheFocus) {
   TempDir dir;
   const auto run = drive(dir, "velmora", "menu CALC\ndump\ntype EDIT3 0\nmenu CALC\ndump\n");
