@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <thread>
 
 #include "program_under_x.hpp"
 #include "x_keyboard.hpp"
