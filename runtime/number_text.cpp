@@ -166,11 +166,39 @@ std::size_t scan(std::string_view t, ValResult* out) {
   return scan_decimal(t, i, out);
 }
 
+// A number typed with the input method on comes in full-width forms
+// ("４．５", "－１Ｅ３", "＆Ｈ１Ｆ"): each full-width form of U+FF01 to U+FF5E
+// becomes its half-width character and the ideographic space a blank, so
+// that the number read is the one the field shows. Other text is kept.
+std::string half_width_forms(std::string_view t) {
+  std::string out;
+  out.reserve(t.size());
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[i + k]); };
+    if (i + 2 < t.size() && b(0) == 0xEF && (b(1) == 0xBC || b(1) == 0xBD) && b(2) >= 0x80 && b(2) <= 0xBF) {
+      // U+FF00 + k, with k = (second byte - 0xBC) * 64 + third byte - 0x80.
+      const int k = (b(1) - 0xBC) * 64 + (b(2) - 0x80);
+      if (k >= 0x01 && k <= 0x5E) {
+        out += static_cast<char>(0x20 + k);
+        i += 2;
+        continue;
+      }
+    }
+    if (i + 2 < t.size() && b(0) == 0xE3 && b(1) == 0x80 && b(2) == 0x80) {
+      out += ' ';
+      i += 2;
+      continue;
+    }
+    out += t[i];
+  }
+  return out;
+}
+
 }  // namespace
 
 ValResult VAL(std::string_view text) {
   ValResult r;
-  scan(text, &r);
+  scan(half_width_forms(text), &r);
   return r;
 }
 

@@ -29,11 +29,15 @@ struct ValResult {
 // an optional exponent (E or D), read up to the first character that cannot
 // continue the number (a blank ends it). Text that does not start like a
 // number gives 0. A number beyond the single precision range is reported as
-// out of range instead of being stored.
+// out of range instead of being stored. The text is the program's own
+// (UTF-8): the full-width forms of U+FF01 to U+FF5E ("４．５") read as their
+// half-width characters and the ideographic space as a blank, so that a
+// number typed with the input method on is the number the field shows.
 ValResult VAL(std::string_view text);
 
-// How many leading characters of `text` form a number as VAL reads it
-// (after leading blanks, which are counted), or 0 when none does.
+// How many leading bytes of `text` form a number of half-width characters
+// as VAL reads it (after leading blanks, which are counted), or 0 when none
+// does: a number field of a file, where no full-width form is a digit.
 std::size_t val_number_length(std::string_view text);
 
 }  // namespace rt

@@ -72,6 +72,17 @@ TEST(CompoundCalculate, SectionAndFlowStatesFollowTheSolver) {
   }
 }
 
+// The input method stays on in the compound tools' fields: 4.5 typed there
+// reads ４．５, and that is the Q used.
+TEST(CompoundCalculate, AQTypedInFullWidthIsUsed) {
+  TempDir full_dir, half_dir;
+  const auto full = drive(full_dir, "quorvel", "type EDIT1 ４．５\nmenu CALC\ndump\n");
+  const auto half = drive(half_dir, "quorvel", "type EDIT1 4.5\nmenu CALC\ndump\n");
+  EXPECT_TRUE(full.message_boxes().empty());
+  expect_labels(full.dump(), {{"TEXT16", "4.500"}, {"menu PRNT", "enabled"}}, "quorvel Q ４．５");
+  EXPECT_EQ(without(full.dump(), {"EDIT1"}), without(half.dump(), {"EDIT1"})) << "the results of Q 4.5";
+}
+
 TEST(CompoundCalculate, ChecksRunInFieldOrderAndStopAtTheFirst) {
   const struct {
     const char* program;

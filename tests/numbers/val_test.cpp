@@ -36,6 +36,15 @@ const ValCase kReadings[] = {
     {"&O17",      15.0},
     {"&X1",       0.0},
     {"0.0625",    0.0625},
+    // Typed with the input method on: full-width forms read as half-width.
+    {"４．５",       4.5},
+    {"－．５Ｅ＋２",    -50.0},
+    {"　１ｅ３",      1000.0},  // the ideographic space is a blank
+    {"１　５",       1.0},     // and ends the number
+    {"＆Ｈ１Ｆ",      31.0},
+    {"１２ａ",       12.0},
+    {"ｘ１",        0.0},
+    {"４。５",       4.0},     // an ideographic full stop is no point
 };
 // clang-format on
 
@@ -63,6 +72,7 @@ TEST(Val, NumberLengthCoversTheWholeToken) {
   EXPECT_EQ(rt::val_number_length("200 "), 3u);
   EXPECT_EQ(rt::val_number_length("word"), 0u);
   EXPECT_EQ(rt::val_number_length("1.5E+06"), 7u);
+  EXPECT_EQ(rt::val_number_length("１"), 0u) << "a file's number is half-width";
 }
 
 }  // namespace

@@ -97,6 +97,16 @@ TEST(Calculate, UsedValuesFromAMillionUpAreRoundedExactly) {
   EXPECT_EQ(run.dump().at("TEXT48"), "6300000.500");
 }
 
+// With the input method on, 1.5 is typed as １．５: the field shows it and
+// the calculation uses it.
+TEST(Calculate, NumbersTypedInFullWidthAreUsedAsTheFieldShowsThem) {
+  TempDir dir;
+  const auto run = drive(dir, "velmora", "type EDIT8 １．５\ntype EDIT5 ０．２\nmenu CALC\ndump\n");
+  EXPECT_TRUE(run.message_boxes().empty());
+  expect_labels(run.dump(), {{"EDIT8", "１．５"}, {"TEXT76", "1.500"}, {"TEXT51", "0.200"}, {"menu PRNT", "enabled"}},
+                "velmora 1:m and Fb+ in full width");
+}
+
 TEST(Calculate, ARefusedCalculationChangesNothingButTheFocus) {
   TempDir dir;
   const auto run = drive(dir, "velmora", "menu CALC\ndump\ntype EDIT3 0\nmenu CALC\ndump\n");
