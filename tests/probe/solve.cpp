@@ -38,10 +38,11 @@ int main(int argc, char** argv) {
     if (static_cast<std::size_t>(argc - 3) != s.inputs.size()) return usage(solvers);
     std::vector<float> inputs;
     for (int k = 3; k < argc; ++k) {
-      // Inputs are read as the program reads its edits, then stored as singles.
+      // Inputs are read as the program reads its edits (a trailing "e" that
+      // the edit's limit left, say, is ignored), then stored as singles.
       const rt::ValResult v = rt::VAL(argv[k]);
-      if (v.out_of_range || rt::val_number_length(argv[k]) != std::string(argv[k]).size()) {
-        std::fprintf(stderr, "solve: not a number within the single range: %s\n", argv[k]);
+      if (v.out_of_range) {
+        std::fprintf(stderr, "solve: beyond the single range: %s\n", argv[k]);
         return 2;
       }
       inputs.push_back(static_cast<float>(v.value));
