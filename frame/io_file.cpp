@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "runtime/cp932.hpp"
+#include "runtime/file_lock.hpp"
 #include "runtime/runtime_error.hpp"
 #include "runtime/sequential_file.hpp"
 
@@ -55,34 +56,35 @@ void close_quietly() {
   }
 }
 
-// What a failed replacement leaves behind: #1 open, a temporary file that
-// may be short. Neither is of use, and the file itself is untouched.
+// What a failed replacement leaves behind: #1 open, a temporary file of
+// this save's own that may be short. Neither is of use, and the file itself
+// is untouched.
 void discard_temporary(const std::string& temporary) {
   close_quietly();
+  if (temporary.empty()) return;
   try {
     rt::kill_file(temporary);
   } catch (const rt::RuntimeError&) {
-    // Not there, or it cannot go: the next save replaces it.
+    // It cannot go: it is only a leftover beside the file, which no load reads.
   }
 }
 
-// Steps of a save, also used by the handler to replace the file: make sure
-// the temporary file exists and delete it, write it anew, then give it the
-// file's name. Until that last step the file keeps its previous record.
+// Steps of a save, also used by the handler to replace the file: wait while
+// another copy replaces it, write the record into a new file of this save's
+// own beside it, then give that file the file's name. Until that last step
+// the file keeps its previous record; a file that other copies or earlier
+// saves left beside it is never opened, so it cannot stand in the way.
 void replace_file(const SavedInputs& list, const SaveStepHook& before_step) {
   rt::SequentialFiles& f = rt::files();
-  const std::string temporary = temporary_file_name(list.file_name);
   const auto step = [&](SaveStep next) {
     if (before_step) before_step(next);
   };
+  step(SaveStep::wait_for_other_saves);
+  const rt::FileLock others_wait(list.file_name);
+  std::string temporary;
   try {
-    step(SaveStep::make_temporary_exist);
-    f.open(kFile, temporary, rt::FileMode::append);
-    f.close(kFile);
-    step(SaveStep::delete_temporary);
-    rt::kill_file(temporary);
     step(SaveStep::open_temporary);
-    f.open(kFile, temporary, rt::FileMode::output);
+    temporary = f.open_new_beside(kFile, list.file_name);
     step(SaveStep::print_record);
     print_record(list);
     step(SaveStep::flush_to_disk);
@@ -123,8 +125,6 @@ std::string title_field_bytes(const std::string& title) {
   }
   return rt::cp932::from_utf8("\"" + t + "\"").bytes;
 }
-
-std::string temporary_file_name(const std::string& file_name) { return file_name + ".tmp"; }
 
 IoResult IO_FILE(Single mode, const SavedInputs& list, const SaveStepHook& before_step) {
   // Each pass is one try of the load; a handled failure puts the defaults in

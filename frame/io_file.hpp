@@ -3,10 +3,13 @@
 // it is loaded when the main window starts and written by 終了.
 //
 // A save never leaves the file short or empty: the record is written to a
-// temporary file beside it, flushed to disk and then renamed over the file,
-// so that the file holds either the previous record or the new one, whole,
-// whenever the program is killed or the machine stops. A save that fails
-// keeps the previous file as it was and tells the caller.
+// new temporary file of its own beside it, flushed to disk and then renamed
+// over the file, so that the file holds either the previous record or the
+// new one, whole, whenever the program is killed or the machine stops. Two
+// copies saving into one folder (two users, or one user logged in twice)
+// save in turn: the second waits until the first has renamed its file, and
+// the file then holds the inputs of the one that saved last. A save that
+// fails keeps the previous file as it was and tells the caller.
 //
 // Any failure of a load puts the program's defaults into the caller's
 // variables, replaces the file with them and repeats the load. When even the
@@ -48,9 +51,8 @@ constexpr float kSave = 0.0f;
 
 // The steps that replace the file, in order.
 enum class SaveStep {
-  make_temporary_exist,  // open the temporary file for append and close it
-  delete_temporary,      // delete it, a leftover of a killed save with it
-  open_temporary,        // open it for output as #1: a new, empty file
+  wait_for_other_saves,  // take the lock of the file's saves, waiting while another copy holds it
+  open_temporary,        // open a new temporary file of this save's own as #1
   print_record,          // print the record to #1
   flush_to_disk,         // wait until the record is on the disk
   close_temporary,       // close #1
@@ -61,9 +63,6 @@ enum class SaveStep {
 // rewrite with the defaults after a failed load), for the tests: they stop
 // the program there or make the step fail by throwing rt::RuntimeError.
 using SaveStepHook = std::function<void(SaveStep next)>;
-
-// The temporary file a save writes before it takes the file's name.
-std::string temporary_file_name(const std::string& file_name);
 
 // mode -1 loads into the listed variables; any other mode saves them.
 IoResult IO_FILE(Single mode, const SavedInputs& list, const SaveStepHook& before_step = nullptr);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 #include "runtime/number_text.hpp"
 
@@ -53,20 +54,43 @@ void SequentialFiles::open(int number, const std::string& path, FileMode mode, s
     case FileMode::input:
       stream = std::fopen(path.c_str(), "rb");
       break;
-    case FileMode::output: {
-      const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-      if (fd >= 0) {
-        stream = ::fdopen(fd, "wb");
-        if (!stream) ::close(fd);
-      }
-      break;
-    }
+    case FileMode::output:
+      return adopt_output(number, ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666), path, where);
     case FileMode::append:
       stream = std::fopen(path.c_str(), "ab");
       break;
   }
   if (!stream) throw RuntimeError(system_message("ファイルを開けません", path), where);
   files_[number] = OpenFile{stream, mode, 0};
+}
+
+std::string SequentialFiles::open_new_beside(int number, const std::string& path, std::source_location where) {
+  if (is_open(number)) throw RuntimeError("ファイルは既に開いています: #" + std::to_string(number), where);
+  static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = path + ".";
+    for (int i = 0; i < 6; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
+    name += ".tmp";
+    // O_EXCL with O_CREAT creates the file or fails; it never opens what is
+    // there, a link to elsewhere included.
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EEXIST) continue;
+    adopt_output(number, fd, name, where);
+    return name;
+  }
+  throw RuntimeError("一時ファイルを作成できません: " + path, where);
+}
+
+void SequentialFiles::adopt_output(int number, int fd, const std::string& path, std::source_location where) {
+  std::FILE* stream = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
+  if (!stream) {
+    const int error = errno;
+    if (fd >= 0) ::close(fd);
+    errno = error;
+    throw RuntimeError(system_message("ファイルを開けません", path), where);
+  }
+  files_[number] = OpenFile{stream, FileMode::output, 0};
 }
 
 void SequentialFiles::close(int number, std::source_location where) {

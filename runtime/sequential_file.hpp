@@ -33,6 +33,13 @@ class SequentialFiles {
 
   void open(int number, const std::string& path, FileMode mode,
             std::source_location where = std::source_location::current());
+  // Opens a new file for output under a name of its own beside `path`
+  // (`path`, a dot, six random letters and ".tmp"), created exclusively:
+  // whatever already stands under a name tried (a file, a folder, a link)
+  // is neither opened nor followed, and another name is tried. Returns the
+  // name of the file it made.
+  std::string open_new_beside(int number, const std::string& path,
+                              std::source_location where = std::source_location::current());
   // Closing a file that is not open does nothing.
   void close(int number, std::source_location where = std::source_location::current());
   bool is_open(int number) const;
@@ -66,6 +73,8 @@ class SequentialFiles {
     int column = 0;
   };
   OpenFile& file(int number, std::source_location where);
+  // Takes the descriptor of a file just created for output as #number.
+  void adopt_output(int number, int fd, const std::string& path, std::source_location where);
   void write(OpenFile& f, const std::string& bytes, std::source_location where);
 
   std::map<int, OpenFile> files_;

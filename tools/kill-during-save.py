@@ -6,9 +6,10 @@ what the saved-input file held afterwards.
 
 DRIVE is the test driver of a build (build/drive). Each run starts from a
 folder whose file holds a good record (Q 1.5), types Q 2.5 and chooses 終了
-under strace, which slows every call that names the file or its temporary
-file by 20 ms; once the save's first call has returned, the program is
-killed after a random 0 to 100 ms. Needs strace (apt-get install strace).
+under strace, which slows every call that names the file or the lock of its
+saves by 20 ms (the save's temporary file has a name of its own each time,
+so only its rename is slowed); once the save's first call has returned, the
+program is killed after a random 0 to 100 ms. Needs strace (apt-get install strace).
 """
 import os
 import random
@@ -29,7 +30,7 @@ def drive(drive_path, folder, script, strace_log=None):
     env = dict(os.environ, XDG_RUNTIME_DIR=folder, QT_QPA_PLATFORM="offscreen")
     command = [drive_path, "velmora", "script.txt"]
     if strace_log:
-        command = ["strace", "-f", "-o", strace_log, "-P", FILE, "-P", FILE + ".tmp",
+        command = ["strace", "-f", "-o", strace_log, "-P", FILE, "-P", FILE + ".lock",
                    "-e", "inject=all:delay_exit=%d" % DELAY_US, "--"] + command
     return subprocess.Popen(command, cwd=folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
@@ -65,7 +66,7 @@ def main():
                 time.sleep(0.001)
                 if os.path.exists(log):
                     for line in open(log, errors="replace"):
-                        if "O_APPEND" in line:
+                        if FILE + ".lock" in line:  # the save's first call
                             pid = int(line.split()[0])
             if pid is None:
                 continue
