@@ -24,4 +24,9 @@ inline std::string cannot_open_help() {
          "プログラムと同じフォルダーにあるか確認してください。";
 }
 
+inline std::string no_help_viewer() {
+  return "ヘルプファイル「" + kHelpFile + "」を表示するプログラムを起動できませんでした。\r\n" +
+         "HTML ファイルを開くブラウザーが設定されているか確認してください。";
+}
+
 }  // namespace frame::texts

@@ -1,4 +1,6 @@
 // The ﾍﾙﾌﾟ menu: the about box, the help file and the contact box.
+#include <filesystem>
+
 #include "frame/frame_texts.hpp"
 #include "frame/main_module.hpp"
 #include "runtime/services.hpp"
@@ -21,13 +23,16 @@ void MainModule::BUTTON1_ON() {
   about_form.close();
 }
 
-// The help file is opened by the desktop with its viewer, not waited for. A
-// help file that is missing or has no viewer is said in a message box; the
-// program goes on.
-void MainModule::TOPIC_ON() {
-  if (!rt::open_document(texts::kHelpFile)) {
-    rt::message_box(&main_form, texts::cannot_open_help(), texts::kHelpTitle, rt::MessageIcon::stop);
-  }
+// The help file is opened by the desktop with its viewer, not waited for.
+// When it is missing, or the desktop's opener finds no viewer for it, the
+// opener's failure comes back as the event TOPIC_FAILED, and the program
+// says so in a message box and goes on.
+void MainModule::TOPIC_ON() { rt::open_document(texts::kHelpFile, "TOPIC_FAILED"); }
+
+void MainModule::TOPIC_FAILED() {
+  const bool missing = !std::filesystem::is_regular_file(texts::kHelpFile);
+  rt::message_box(&main_form, missing ? texts::cannot_open_help() : texts::no_help_viewer(), texts::kHelpTitle,
+                  rt::MessageIcon::stop);
 }
 
 void MainModule::FAQ_ON() {

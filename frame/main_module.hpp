@@ -37,6 +37,7 @@ class MainModule {
   void VER_ON();
   void BUTTON1_ON();
   void TOPIC_ON();
+  void TOPIC_FAILED();
   void FAQ_ON();
   void BUTTON2_ON();
 

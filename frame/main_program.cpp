@@ -114,6 +114,7 @@ void MainModule::register_procedures() {
   rt::register_procedure("VER_ON", [this] { VER_ON(); });
   rt::register_procedure("BUTTON1_ON", [this] { BUTTON1_ON(); });
   rt::register_procedure("TOPIC_ON", [this] { TOPIC_ON(); });
+  rt::register_procedure("TOPIC_FAILED", [this] { TOPIC_FAILED(); });
   rt::register_procedure("FAQ_ON", [this] { FAQ_ON(); });
   rt::register_procedure("BUTTON2_ON", [this] { BUTTON2_ON(); });
   bind_change_events();

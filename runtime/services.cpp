@@ -1,20 +1,26 @@
 #include "runtime/services.hpp"
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeDatabase>
-#include <QUrl>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <csignal>
 #include <cstdlib>
 
 #include "runtime/driver_hooks.hpp"
+#include "runtime/events.hpp"
 #include "runtime/form_window.hpp"
 #include "runtime/runtime_error.hpp"
 
@@ -72,13 +78,80 @@ bool another_copy_running(const std::string& program_name) {
   return true;
 }
 
-bool open_document(const std::string& name) {
-  const QFileInfo document(QDir::current().filePath(QString::fromStdString(name)));
-  if (!document.isFile() || !document.isReadable()) return false;
-  if (driver::hooks().open_document) {
-    driver::hooks().open_document(name);
-    return true;
+namespace {
+
+// An opener that has run this long has shown the document: how it ends
+// after that (the desktop's opener may wait for the viewer to close) says
+// nothing more about the opening.
+constexpr qint64 kShownAfterMs = 30000;
+
+// Watches the desktop's opener, started as a child of this program, until
+// it ends, and queues the failure event when it ends unsuccessfully. Its end
+// is seen through a process descriptor where the system has them, by a
+// short poll otherwise; the windows stay live meanwhile.
+class OpenerWatch : public QObject {
+ public:
+  OpenerWatch(pid_t pid, std::string failed_event)
+      : QObject(QCoreApplication::instance()), pid_(pid), failed_event_(std::move(failed_event)) {
+    running_.start();
+    const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+    if (pidfd >= 0) {
+      pidfd_ = pidfd;
+      auto* notifier = new QSocketNotifier(pidfd, QSocketNotifier::Read, this);
+      connect(notifier, &QSocketNotifier::activated, this, [this] { check(); });
+    } else {
+      auto* poll = new QTimer(this);
+      connect(poll, &QTimer::timeout, this, [this] { check(); });
+      poll->start(100);
+    }
   }
+  ~OpenerWatch() override {
+    if (pidfd_ >= 0) ::close(pidfd_);
+  }
+
+ private:
+  void check() {
+    int status = 0;
+    const pid_t ended = ::waitpid(pid_, &status, WNOHANG);
+    if (ended == 0 || done_) return;
+    done_ = true;
+    const bool succeeded = ended == pid_ && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (!succeeded && ended == pid_ && running_.elapsed() < kShownAfterMs) queue_event(failed_event_);
+    deleteLater();
+  }
+
+  pid_t pid_;
+  std::string failed_event_;
+  QElapsedTimer running_;
+  int pidfd_ = -1;
+  bool done_ = false;
+};
+
+// Starts the desktop's opener on `path` in a session of its own, as a
+// detached start would, but as this program's child so that its end is
+// seen. Returns its process id, or -1 when it cannot be started.
+pid_t start_opener(const std::string& path) {
+  posix_spawnattr_t attr;
+  posix_spawnattr_init(&attr);
+  sigset_t none;
+  sigemptyset(&none);
+  posix_spawnattr_setsigmask(&attr, &none);
+  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
+  std::string program = "xdg-open";
+  std::string argument = path;
+  char* argv[] = {program.data(), argument.data(), nullptr};
+  pid_t pid = -1;
+  const int failed = ::posix_spawnp(&pid, program.c_str(), nullptr, &attr, argv, environ);
+  posix_spawnattr_destroy(&attr);
+  return failed ? -1 : pid;
+}
+
+}  // namespace
+
+void open_document(const std::string& name, const std::string& failed_event) {
+  const QFileInfo document(QDir::current().filePath(QString::fromStdString(name)));
+  if (!document.isFile() || !document.isReadable()) return queue_event(failed_event);
+  if (driver::hooks().open_document) return driver::hooks().open_document(name);
   // The desktop chooses a viewer by the name's extension; a document whose
   // extension says nothing (or the wrong thing) about its contents is handed
   // over under a name with the extension of what it holds.
@@ -93,7 +166,9 @@ bool open_document(const std::string& name) {
     QFile::remove(link);
     if (QFile::link(path, link)) path = link;
   }
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  const pid_t opener = start_opener(path.toStdString());
+  if (opener < 0) return queue_event(failed_event);
+  new OpenerWatch(opener, failed_event);
 }
 
 }  // namespace rt

@@ -24,8 +24,9 @@ bool another_copy_running(const std::string& program_name);
 
 // Asks the desktop to open the document (a name relative to the current
 // directory) with the viewer associated with its contents, without waiting
-// for the viewer. Returns false when the document is missing or no viewer
-// could be started.
-bool open_document(const std::string& name);
+// for the viewer. When the document is missing, or the desktop's opener
+// cannot be started or ends saying it could not show the document, the
+// event `failed_event` is queued: at once, or when the opener ends.
+void open_document(const std::string& name, const std::string& failed_event);
 
 }  // namespace rt

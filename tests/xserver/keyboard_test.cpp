@@ -4,6 +4,8 @@
 // key held.
 #include <X11/keysym.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "x_fixture.hpp"
@@ -129,6 +131,27 @@ TEST_F(OnXServer, AQuickEnterThatClosesAMessageBoxMovesNothing) {
   EXPECT_EQ(saved[0], "0");
   EXPECT_EQ(saved[1], "7");
   EXPECT_EQ(saved[2], ".3");
+}
+
+// ﾄﾋﾟｯｸの検索 on a desktop whose opener finds no viewer (it ends with 3, "no
+// method available"): the program says so, and goes on.
+TEST_F(OnXServer, TheHelpSaysSoWhenTheDesktopFindsNoViewer) {
+  testing_support::TempDir bin;
+  bin.write("xdg-open", "#!/bin/sh\necho \"$1\" > \"$HOME/opened\"\n"
+                        "echo \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n");
+  std::filesystem::permissions(bin.file("xdg-open"), std::filesystem::perms::owner_all);
+  auto velmora = start("velmora", {{"PATH", bin.path().string() + ":" + std::getenv("PATH")}});
+  ASSERT_TRUE(velmora->started());
+  velmora->folder().write("lom.hlp", "<html><body>help</body></html>");
+  Keyboard k = keys();
+  k.chord(XK_Alt_L, XK_h);  // ﾍﾙﾌﾟ
+  k.tap(XK_h);              // ﾄﾋﾟｯｸの検索
+  const Window box = server().wait_active_other(velmora->process().pid(), velmora->facts().caption, 5s);
+  ASSERT_NE(box, None) << "no message box came up";
+  EXPECT_EQ(server().title_of(box), "ﾄﾋﾟｯｸの検索");
+  EXPECT_NE(velmora->folder().read("opened").find("/lom."), std::string::npos) << "the opener was given the help";
+  ASSERT_NO_FATAL_FAILURE(close_with_quick_enter(server(), *velmora));
+  end_by_menu(k, *velmora);
 }
 
 }  // namespace
