@@ -16,20 +16,28 @@ for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
 [ -z "$missing" ] && exit 0
+# The advice for a user who cannot install: the packages and the command.
+cannot_install() {
+  cat >&2 <<MESSAGE
+These Debian packages are missing:$missing
+Installing them needs root, and $1. As root, run:
+  apt-get update && apt-get install --no-install-recommends$missing
+then run this command again.
+MESSAGE
+  exit 1
+}
+install="env DEBIAN_FRONTEND=noninteractive apt-get"
 if [ "$(id -u)" -eq 0 ]; then
   sudo=""
 elif command -v sudo >/dev/null 2>&1; then
   sudo="sudo"
   echo "Installing the missing packages needs root: asking sudo."
+  # Whether sudo lets this user run the install (it asks for the password
+  # when it needs one); its own refusal is followed by the advice.
+  sudo -l $install install >/dev/null || cannot_install "sudo refused"
 else
-  cat >&2 <<MESSAGE
-These Debian packages are missing:$missing
-Installing them needs root, and sudo is not installed. As root, run:
-  apt-get update && apt-get install --no-install-recommends$missing
-then run this command again.
-MESSAGE
-  exit 1
+  cannot_install "sudo is not installed"
 fi
 echo "Installing:$missing"
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+$sudo $install update -qq
+$sudo $install install -y -qq --no-install-recommends $missing
