@@ -48,7 +48,7 @@ SequentialFiles::~SequentialFiles() {
 }
 
 void SequentialFiles::open(int number, const std::string& path, FileMode mode, std::source_location where) {
-  if (is_open(number)) throw RuntimeError("ファイルは既に開いています: #" + std::to_string(number), where);
+  refuse_if_open(number, where);
   std::FILE* stream = nullptr;
   switch (mode) {
     case FileMode::input:
@@ -65,7 +65,7 @@ void SequentialFiles::open(int number, const std::string& path, FileMode mode, s
 }
 
 std::string SequentialFiles::open_new_beside(int number, const std::string& path, std::source_location where) {
-  if (is_open(number)) throw RuntimeError("ファイルは既に開いています: #" + std::to_string(number), where);
+  refuse_if_open(number, where);
   static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -80,6 +80,10 @@ std::string SequentialFiles::open_new_beside(int number, const std::string& path
     return name;
   }
   throw RuntimeError("一時ファイルを作成できません: " + path, where);
+}
+
+void SequentialFiles::refuse_if_open(int number, std::source_location where) const {
+  if (is_open(number)) throw RuntimeError("ファイルは既に開いています: #" + std::to_string(number), where);
 }
 
 void SequentialFiles::adopt_output(int number, int fd, const std::string& path, std::source_location where) {

@@ -73,6 +73,8 @@ class SequentialFiles {
     int column = 0;
   };
   OpenFile& file(int number, std::source_location where);
+  // Opening a number that is open is an error.
+  void refuse_if_open(int number, std::source_location where) const;
   // Takes the descriptor of a file just created for output as #number.
   void adopt_output(int number, int fd, const std::string& path, std::source_location where);
   void write(OpenFile& f, const std::string& bytes, std::source_location where);

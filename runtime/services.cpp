@@ -94,29 +94,33 @@ class OpenerWatch : public QObject {
   OpenerWatch(pid_t pid, std::string failed_event)
       : QObject(QCoreApplication::instance()), pid_(pid), failed_event_(std::move(failed_event)) {
     running_.start();
-    const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
-    if (pidfd >= 0) {
-      pidfd_ = pidfd;
-      auto* notifier = new QSocketNotifier(pidfd, QSocketNotifier::Read, this);
+    pidfd_ = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+    if (pidfd_ >= 0) {
+      auto* notifier = new QSocketNotifier(pidfd_, QSocketNotifier::Read, this);
       connect(notifier, &QSocketNotifier::activated, this, [this] { check(); });
+      wake_ = notifier;
     } else {
       auto* poll = new QTimer(this);
       connect(poll, &QTimer::timeout, this, [this] { check(); });
       poll->start(100);
+      wake_ = poll;
     }
   }
   ~OpenerWatch() override {
+    delete wake_;  // before its descriptor goes
     if (pidfd_ >= 0) ::close(pidfd_);
   }
 
  private:
+  // Once the opener has ended the watch wakes no more and goes.
   void check() {
     int status = 0;
     const pid_t ended = ::waitpid(pid_, &status, WNOHANG);
-    if (ended == 0 || done_) return;
-    done_ = true;
-    const bool succeeded = ended == pid_ && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    if (!succeeded && ended == pid_ && running_.elapsed() < kShownAfterMs) queue_event(failed_event_);
+    if (ended == 0) return;
+    delete wake_;
+    wake_ = nullptr;
+    const bool failed = ended == pid_ && !(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    if (failed && running_.elapsed() < kShownAfterMs) queue_event(failed_event_);
     deleteLater();
   }
 
@@ -124,7 +128,7 @@ class OpenerWatch : public QObject {
   std::string failed_event_;
   QElapsedTimer running_;
   int pidfd_ = -1;
-  bool done_ = false;
+  QObject* wake_ = nullptr;  // the notifier on the process descriptor, or the poll
 };
 
 // Starts the desktop's opener on `path` in a session of its own, as a
