@@ -12,6 +12,11 @@ inline std::string cannot_save_here(const std::string& file) {
          "既定値で起動します。入力値は保存されません。";
 }
 
+inline std::string cannot_read_saved(const std::string& file) {
+  return "入力値ファイル「" + file + "」を読み込めませんでした。\r\n" +
+         "既定値で起動します。ファイルはそのまま残します。";
+}
+
 inline std::string could_not_save(const std::string& file) {
   return "入力値ファイル「" + file + "」に保存できませんでした。";
 }

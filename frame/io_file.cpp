@@ -138,13 +138,17 @@ IoResult IO_FILE(Single mode, const SavedInputs& list, const SaveStepHook& befor
         replace_file(list, before_step);
       }
       return IoResult::done;
-    } catch (const rt::RuntimeError&) {
+    } catch (const rt::RuntimeError& error) {
       close_quietly();
       // A failed save keeps the previous record: writing the defaults over
       // it would lose the inputs of the last good save as well.
       if (mode != kLoad) return IoResult::cannot_write;
-      // Handler: the defaults replace the caller's values and the file.
       store_defaults(list);
+      // A record this user may not open or read (another user's, in a
+      // shared folder) is someone's saved inputs, not a damaged record: it
+      // stays as it is.
+      if (error.kind() == rt::ErrorKind::file_unreadable) return IoResult::cannot_read;
+      // Handler: the defaults replace the caller's values and the file.
       try {
         replace_file(list, before_step);
       } catch (const rt::RuntimeError&) {

@@ -11,11 +11,15 @@
 // the file then holds the inputs of the one that saved last. A save that
 // fails keeps the previous file as it was and tells the caller.
 //
-// Any failure of a load puts the program's defaults into the caller's
-// variables, replaces the file with them and repeats the load. When even the
-// defaults cannot be written (a folder where the file cannot be created),
-// the defaults stay in the variables and the caller is told, so that it can
-// say so instead of ending the program.
+// A load that finds no file, or a record it cannot read back (empty, cut
+// short, a word where a number belongs, no plain file, far too long), puts
+// the program's defaults into the caller's variables, replaces the file with
+// them and repeats the load. When even the defaults cannot be written (a
+// folder where the file cannot be created), the defaults stay in the
+// variables and the caller is told, so that it can say so instead of ending
+// the program. A file that is there but that this user may not open or read
+// is left exactly as it is: the defaults go into the variables and the
+// caller is told.
 #pragma once
 
 #include <functional>
@@ -43,6 +47,7 @@ struct SavedInputs {
 
 enum class IoResult {
   done,          // loaded or saved (possibly the defaults, after a handled failure)
+  cannot_read,   // the file is there but could not be opened or read; the defaults are in the variables
   cannot_write,  // the file could not be written at all; the defaults are in the variables
 };
 

@@ -52,9 +52,11 @@ void MainModule::MAINFORM_START() {
   field_objects[1].set_focus();
   for (int i = 1; i <= field_count; ++i) field_hwnds[i] = field_objects[i].hwnd();
 
-  if (loaded == IoResult::cannot_write) {
-    rt::message_box(&main_form, texts::cannot_save_here(table_.saved_inputs_file), texts::kSavedInputsTitle,
-                    rt::MessageIcon::stop);
+  if (loaded != IoResult::done) {
+    const std::string& file = table_.saved_inputs_file;
+    rt::message_box(&main_form,
+                    loaded == IoResult::cannot_read ? texts::cannot_read_saved(file) : texts::cannot_save_here(file),
+                    texts::kSavedInputsTitle, rt::MessageIcon::stop);
   }
 }
 

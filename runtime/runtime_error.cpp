@@ -19,6 +19,11 @@ std::string module_of(std::string_view file) {
 RuntimeError::RuntimeError(const std::string& message, std::source_location where)
     : std::runtime_error(message), module_(module_of(where.file_name())), line_(static_cast<int>(where.line())) {}
 
+RuntimeError::RuntimeError(const std::string& message, ErrorKind kind, std::source_location where)
+    : RuntimeError(message, where) {
+  kind_ = kind;
+}
+
 RuntimeError::RuntimeError(const std::string& message, std::string module, int line)
     : std::runtime_error(message), module_(std::move(module)), line_(line) {}
 

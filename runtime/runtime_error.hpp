@@ -11,19 +11,32 @@
 
 namespace rt {
 
+// What kind of failure an error is, where a trap must tell them apart: a
+// file that is not there is a first start, while a file that is there and
+// may not be read is someone's saved inputs.
+enum class ErrorKind {
+  other,
+  file_not_found,   // the file to be read does not exist
+  file_unreadable,  // it exists but cannot be opened or read (no permission, an I/O error)
+};
+
 class RuntimeError : public std::runtime_error {
  public:
   explicit RuntimeError(const std::string& message,
                         std::source_location where = std::source_location::current());
+  RuntimeError(const std::string& message, ErrorKind kind,
+               std::source_location where = std::source_location::current());
   RuntimeError(const std::string& message, std::string module, int line);
 
   // The module (source file name without folder and extension) and line.
   const std::string& module() const { return module_; }
   int line() const { return line_; }
+  ErrorKind kind() const { return kind_; }
 
  private:
   std::string module_;
   int line_ = 0;
+  ErrorKind kind_ = ErrorKind::other;
 };
 
 // Thrown to end the program: by the end statement, by a refused second copy,

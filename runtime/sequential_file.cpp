@@ -1,6 +1,7 @@
 #include "runtime/sequential_file.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,27 +25,42 @@ std::string system_message(const std::string& what, const std::string& path) {
   return what + ": " + path + " (" + std::strerror(errno) + ")";
 }
 
-int peek(std::FILE* s) {
-  const int c = std::fgetc(s);
-  if (c != EOF) std::ungetc(c, s);
-  return c;
-}
+// The read position of a file opened for input, over the bytes read at the open.
+struct InputCursor {
+  const std::string& bytes;
+  std::size_t& next;
+  int peek() const { return next < bytes.size() ? static_cast<unsigned char>(bytes[next]) : EOF; }
+  char get() { return bytes[next++]; }
+  void skip_blanks() {
+    while (is_blank(peek())) ++next;
+  }
+  // After a field: blanks, then one comma or colon if there is one.
+  void skip_delimiter() {
+    skip_blanks();
+    if (peek() == ',' || peek() == ':') ++next;
+  }
+};
 
-void skip_blanks(std::FILE* s) {
-  while (is_blank(peek(s))) std::fgetc(s);
-}
-
-// After a field: blanks, then one comma or colon if there is one.
-void skip_delimiter(std::FILE* s) {
-  skip_blanks(s);
-  const int c = peek(s);
-  if (c == ',' || c == ':') std::fgetc(s);
+// Reads a plain file whole, up to one byte more than the longest allowed.
+// Returns false, with errno set, when the system cannot read it.
+bool read_up_to_limit(int fd, std::string& contents) {
+  char buffer[65536];
+  while (contents.size() <= kLongestInputFile) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    if (got == 0) break;
+    contents.append(buffer, static_cast<std::size_t>(got));
+  }
+  return true;
 }
 
 }  // namespace
 
 SequentialFiles::~SequentialFiles() {
-  for (auto& [number, f] : files_) std::fclose(f.stream);
+  for (auto& [number, f] : files_) {
+    if (f.stream) std::fclose(f.stream);
+  }
 }
 
 void SequentialFiles::open(int number, const std::string& path, FileMode mode, std::source_location where) {
@@ -52,8 +68,7 @@ void SequentialFiles::open(int number, const std::string& path, FileMode mode, s
   std::FILE* stream = nullptr;
   switch (mode) {
     case FileMode::input:
-      stream = std::fopen(path.c_str(), "rb");
-      break;
+      return open_for_input(number, path, where);
     case FileMode::output:
       return adopt_output(number, ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666), path, where);
     case FileMode::append:
@@ -61,7 +76,29 @@ void SequentialFiles::open(int number, const std::string& path, FileMode mode, s
       break;
   }
   if (!stream) throw RuntimeError(system_message("ファイルを開けません", path), where);
-  files_[number] = OpenFile{stream, mode, 0};
+  files_[number] = OpenFile{stream, mode, 0, {}, 0};
+}
+
+void SequentialFiles::open_for_input(int number, const std::string& path, std::source_location where) {
+  // Without O_NONBLOCK the open of a named pipe would wait for a writer.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    const ErrorKind kind = errno == ENOENT ? ErrorKind::file_not_found : ErrorKind::file_unreadable;
+    throw RuntimeError(system_message("ファイルを開けません", path), kind, where);
+  }
+  struct stat st {};
+  std::string contents;
+  const bool plain = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  const bool was_read = plain && read_up_to_limit(fd, contents);
+  const int error = errno;
+  ::close(fd);
+  if (!plain) throw RuntimeError("通常のファイルではありません: " + path, where);
+  if (!was_read) {
+    errno = error;
+    throw RuntimeError(system_message("ファイルを読み込めません", path), ErrorKind::file_unreadable, where);
+  }
+  if (contents.size() > kLongestInputFile) throw RuntimeError("ファイルが長すぎます: " + path, where);
+  files_[number] = OpenFile{nullptr, FileMode::input, 0, std::move(contents), 0};
 }
 
 std::string SequentialFiles::open_new_beside(int number, const std::string& path, std::source_location where) {
@@ -94,13 +131,13 @@ void SequentialFiles::adopt_output(int number, int fd, const std::string& path, 
     errno = error;
     throw RuntimeError(system_message("ファイルを開けません", path), where);
   }
-  files_[number] = OpenFile{stream, FileMode::output, 0};
+  files_[number] = OpenFile{stream, FileMode::output, 0, {}, 0};
 }
 
 void SequentialFiles::close(int number, std::source_location where) {
   const auto it = files_.find(number);
   if (it == files_.end()) return;
-  const bool failed = std::fclose(it->second.stream) != 0;
+  const bool failed = it->second.stream && std::fclose(it->second.stream) != 0;
   files_.erase(it);
   if (failed) throw RuntimeError("ファイルを閉じられません: #" + std::to_string(number), where);
 }
@@ -149,15 +186,22 @@ void SequentialFiles::flush_to_disk(int number, std::source_location where) {
   }
 }
 
+SequentialFiles::OpenFile& SequentialFiles::input_file(int number, std::source_location where) {
+  OpenFile& f = file(number, where);
+  if (f.mode != FileMode::input) throw RuntimeError("出力用のファイルからは読み込めません", where);
+  return f;
+}
+
 float SequentialFiles::input_number(int number, std::source_location where) {
-  std::FILE* s = file(number, where).stream;
-  while (is_blank(peek(s)) || is_line_end(peek(s))) std::fgetc(s);
-  if (peek(s) == EOF) throw RuntimeError("ファイルの終わりを越えて読み込もうとしました", where);
+  OpenFile& f = input_file(number, where);
+  InputCursor in{f.contents, f.next};
+  while (is_blank(in.peek()) || is_line_end(in.peek())) in.get();
+  if (in.peek() == EOF) throw RuntimeError("ファイルの終わりを越えて読み込もうとしました", where);
   std::string token;
-  for (int c = peek(s); c != EOF && !is_blank(c) && !is_line_end(c) && c != ',' && c != ':'; c = peek(s)) {
-    token += static_cast<char>(std::fgetc(s));
+  for (int c = in.peek(); c != EOF && !is_blank(c) && !is_line_end(c) && c != ',' && c != ':'; c = in.peek()) {
+    token += in.get();
   }
-  skip_delimiter(s);
+  in.skip_delimiter();
   const ValResult v = VAL(token);
   if (token.empty() || val_number_length(token) != token.size()) {
     throw RuntimeError("型が一致しません: " + token, where);
@@ -167,24 +211,25 @@ float SequentialFiles::input_number(int number, std::source_location where) {
 }
 
 std::string SequentialFiles::input_text(int number, std::source_location where) {
-  std::FILE* s = file(number, where).stream;
-  skip_blanks(s);
-  if (peek(s) == EOF) throw RuntimeError("ファイルの終わりを越えて読み込もうとしました", where);
+  OpenFile& f = input_file(number, where);
+  InputCursor in{f.contents, f.next};
+  in.skip_blanks();
+  if (in.peek() == EOF) throw RuntimeError("ファイルの終わりを越えて読み込もうとしました", where);
   std::string text;
-  if (peek(s) == '"') {
-    std::fgetc(s);
-    for (int c = peek(s); c != EOF && c != '"' && !is_line_end(c); c = peek(s)) text += static_cast<char>(std::fgetc(s));
-    if (peek(s) == '"') std::fgetc(s);
-    skip_delimiter(s);
+  if (in.peek() == '"') {
+    in.get();
+    for (int c = in.peek(); c != EOF && c != '"' && !is_line_end(c); c = in.peek()) text += in.get();
+    if (in.peek() == '"') in.get();
+    in.skip_delimiter();
     return text;
   }
   bool quoted = false;
-  for (int c = peek(s); c != EOF && !is_line_end(c) && (quoted || (c != ',' && c != ':')); c = peek(s)) {
+  for (int c = in.peek(); c != EOF && !is_line_end(c) && (quoted || (c != ',' && c != ':')); c = in.peek()) {
     if (c == '"') quoted = !quoted;
-    text += static_cast<char>(std::fgetc(s));
+    text += in.get();
   }
   while (!text.empty() && is_blank(text.back())) text.pop_back();
-  if (peek(s) == ',' || peek(s) == ':') std::fgetc(s);
+  if (in.peek() == ',' || in.peek() == ':') in.get();
   return text;
 }
 

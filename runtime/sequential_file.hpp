@@ -5,10 +5,16 @@
 // RuntimeError raised at the caller's statement, so that a module's error
 // trap can catch it.
 //
+// A file opened for input is read whole when it is opened, and only when it
+// is a plain file of at most kLongestInputFile bytes: whatever else stands
+// under its name (a named pipe, a device, an endless file) is refused at
+// once instead of holding the program.
+//
 // The files hold bytes: callers convert text to and from the file's code
 // page. Columns are counted in bytes.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <map>
 #include <source_location>
@@ -17,6 +23,10 @@
 #include "runtime/runtime_error.hpp"
 
 namespace rt {
+
+// Far above the longest record the programs write: a title of the edits'
+// 32767 characters takes 64 KiB in cp932, the numbers a few hundred bytes.
+constexpr std::size_t kLongestInputFile = 1024 * 1024;
 
 enum class FileMode {
   input,   // the file must exist
@@ -31,6 +41,10 @@ class SequentialFiles {
   SequentialFiles& operator=(const SequentialFiles&) = delete;
   ~SequentialFiles();
 
+  // Opening for input fails with ErrorKind::file_not_found when there is no
+  // file, and with ErrorKind::file_unreadable when it may not be opened or
+  // read; a file that is no plain file or longer than kLongestInputFile is
+  // refused as unfit to read.
   void open(int number, const std::string& path, FileMode mode,
             std::source_location where = std::source_location::current());
   // Opens a new file for output under a name of its own beside `path`
@@ -68,11 +82,15 @@ class SequentialFiles {
 
  private:
   struct OpenFile {
-    std::FILE* stream = nullptr;
+    std::FILE* stream = nullptr;  // output and append
     FileMode mode = FileMode::input;
     int column = 0;
+    std::string contents;  // input: the whole file, read at the open
+    std::size_t next = 0;  // input: where the next field starts
   };
   OpenFile& file(int number, std::source_location where);
+  OpenFile& input_file(int number, std::source_location where);
+  void open_for_input(int number, const std::string& path, std::source_location where);
   // Opening a number that is open is an error.
   void refuse_if_open(int number, std::source_location where) const;
   // Takes the descriptor of a file just created for output as #number.

@@ -1,6 +1,10 @@
 // The saved-input record, byte for byte in cp932, and what a load or save
 // does with files that are missing, damaged or cannot be written.
 #include <gtest/gtest.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cfloat>
 #include <cmath>
@@ -200,6 +204,79 @@ TEST(SavedRecord, AFileThatCannotBeWrittenLeavesTheDefaultsAndSaysSo) {
   EXPECT_EQ(IO_FILE(kSave, v.list()), IoResult::cannot_write);
   EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "LOM_V.DTA"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2) << "beside it only the save's lock";
+}
+
+// Whatever else stands under the record's name is no record: a named pipe
+// (whose open would wait for a writer), a link to an endless device, a huge
+// file. The load neither waits nor reads it all: the defaults replace it. A
+// record of the longest title the edits hold still reads back whole.
+TEST(SavedRecord, NoPlainOrOverlongFileHoldsTheStartAndTheLongestTitleReadsBack) {
+  const std::string huge_title = std::string(2 * 1024 * 1024, 'x');
+  const std::function<void(const TempDir&)> placed[] = {
+      [](const TempDir& d) { ASSERT_EQ(::mkfifo(d.file("LOM_V.DTA").c_str(), 0666), 0); },
+      [](const TempDir& d) { std::filesystem::create_symlink("/dev/zero", d.path() / "LOM_V.DTA"); },
+      [](const TempDir& d) {  // 1 GiB of NULs, sparse
+        d.write("LOM_V.DTA", "");
+        std::filesystem::resize_file(d.path() / "LOM_V.DTA", std::uintmax_t{1} << 30);
+      },
+      [&](const TempDir& d) { d.write("LOM_V.DTA", kVelmoraDefaultRecord.substr(0, 98) + huge_title + "\r\n"); },
+  };
+  for (const auto& place : placed) {
+    TempDir dir;
+    InDir in(dir);
+    place(dir);
+    VelmoraInputs v;
+    v.q = 9.0f;
+    ASSERT_EQ(IO_FILE(kLoad, v.list()), IoResult::done);
+    EXPECT_EQ(v.q.value(), 0.06f);
+    EXPECT_EQ(v.title, kDefaultTitle);
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(dir.path() / "LOM_V.DTA")));
+    EXPECT_EQ(dir.read("LOM_V.DTA"), kVelmoraDefaultRecord);
+  }
+
+  TempDir dir;
+  InDir in(dir);
+  VelmoraInputs v;
+  IO_FILE(kLoad, v.list());
+  std::string longest;
+  for (int i = 0; i < 32767; ++i) longest += "水";
+  v.title = longest;
+  ASSERT_EQ(IO_FILE(kSave, v.list()), IoResult::done);
+  VelmoraInputs back;
+  ASSERT_EQ(IO_FILE(kLoad, back.list()), IoResult::done);
+  EXPECT_EQ(back.title, longest);
+}
+
+// In a team folder a record saved by a colleague with umask 077 is theirs,
+// mode 0600: it is someone's saved inputs, not a damaged record. A start by
+// another user shows the defaults, says so, and leaves the file as it is.
+TEST(SavedRecord, ARecordThisUserMayNotReadIsLeftAsItIs) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs a second user: run as root, the test reads as nobody";
+  const passwd* nobody = ::getpwnam("nobody");
+  if (!nobody) GTEST_SKIP() << "no user nobody";
+  TempDir dir;
+  InDir in(dir);
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::all);  // every user may write here
+  const std::string theirs = kVelmoraDefaultRecord.substr(0, 98) + "同僚の題\r\n";
+  dir.write("LOM_V.DTA", theirs);
+  std::filesystem::permissions(dir.path() / "LOM_V.DTA", std::filesystem::perms::owner_read |
+                                                            std::filesystem::perms::owner_write);
+  EXPECT_EXIT(
+      {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0) {
+          ::_exit(2);
+        }
+        VelmoraInputs v;
+        v.q = 9.0f;
+        const IoResult loaded = IO_FILE(kLoad, v.list());
+        ::_exit(loaded == IoResult::cannot_read && v.q.value() == 0.06f && v.title == kDefaultTitle ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
+  EXPECT_EQ(dir.read("LOM_V.DTA"), theirs);
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.file("LOM_V.DTA").c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, 0u);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "drive_run.hpp"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -44,11 +45,17 @@ bool DriveResult::printed(const std::string& line) const {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-DriveResult drive(const TempDir& dir, const std::string& program, const std::string& script) {
+DriveResult drive(const TempDir& dir, const std::string& program, const std::string& script, bool as_nobody) {
   dir.write("script.txt", script);
-  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+  std::filesystem::permissions(dir.path(),
+                               as_nobody ? std::filesystem::perms::all : std::filesystem::perms::owner_all);
+  std::string user;
+  if (const passwd* nobody = as_nobody ? ::getpwnam("nobody") : nullptr) {
+    user = "setpriv --reuid=" + std::to_string(nobody->pw_uid) + " --regid=" + std::to_string(nobody->pw_gid) +
+           " --clear-groups ";
+  }
   const std::string command = "cd '" + dir.path().string() + "' && XDG_RUNTIME_DIR='" + dir.path().string() +
-                              "' QT_QPA_PLATFORM=offscreen '" DRIVE_PATH "' " + program +
+                              "' QT_QPA_PLATFORM=offscreen " + user + "'" DRIVE_PATH "' " + program +
                               " script.txt 2>drive-stderr.txt";
   DriveResult result;
   FILE* out = ::popen(command.c_str(), "r");

@@ -23,7 +23,10 @@ struct DriveResult {
 };
 
 // Runs `drive PROGRAM SCRIPT` with the directory as the current directory
-// and as the runtime folder of the single-copy lock.
-DriveResult drive(const TempDir& dir, const std::string& program, const std::string& script);
+// and as the runtime folder of the single-copy lock. `as_nobody` runs it as
+// the user nobody, a second user beside the tests (which then run as root),
+// in the directory opened to every user.
+DriveResult drive(const TempDir& dir, const std::string& program, const std::string& script,
+                  bool as_nobody = false);
 
 }  // namespace testing_support

@@ -2,6 +2,8 @@
 // the single-copy guard, and what 終了 and the close box do with the file.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "drive_run.hpp"
@@ -113,6 +115,24 @@ TEST(StartUp, AFolderWhereTheInputsCannotBeSavedIsSaidOnceAndTheProgramRuns) {
             "入力値の保存: このフォルダーには入力値ファイル「LOM_V.DTA」を作成できません。\\n"
             "既定値で起動します。入力値は保存されません。");
   EXPECT_EQ(run.message_boxes()[1], "入力値の保存: 入力値ファイル「LOM_V.DTA」に保存できませんでした。");
+}
+
+// A colleague's record in a team folder, saved with umask 077, that this
+// user may not read: the window shows the defaults and says so, and the
+// record stays as it was.
+TEST(StartUp, ARecordThisUserMayNotReadIsSaidAndKept) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs a second user: run as root, the program runs as nobody";
+  TempDir dir;
+  const std::string theirs = saved_record({" 2.5", " 500", " 1", " .015", " 2", " .25", " 0"}, "同僚の題");
+  dir.write("LOM_V.DTA", theirs);
+  std::filesystem::permissions(dir.path() / "LOM_V.DTA",
+                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  const auto run = drive(dir, "velmora", "dump\nclose\n", true);
+  EXPECT_EQ(run.dump().at("EDIT1"), "0.060");
+  EXPECT_EQ(run.message_boxes(),
+            std::vector<std::string>{"入力値の保存: 入力値ファイル「LOM_V.DTA」を読み込めませんでした。\\n"
+                                     "既定値で起動します。ファイルはそのまま残します。"});
+  EXPECT_EQ(dir.read("LOM_V.DTA"), theirs);
 }
 
 }  // namespace
