@@ -166,30 +166,62 @@ std::size_t scan(std::string_view t, ValResult* out) {
   return scan_decimal(t, i, out);
 }
 
-// A number typed with the input method on comes in full-width forms
-// ("４．５", "－１Ｅ３", "＆Ｈ１Ｆ"): each full-width form of U+FF01 to U+FF5E
-// becomes its half-width character and the ideographic space a blank, so
-// that the number read is the one the field shows. Other text is kept.
-std::string half_width_forms(std::string_view t) {
+// The characters of `t` as code points, each with its length in bytes of
+// UTF-8; a byte that starts no whole sequence stands for itself.
+struct CodePoint {
+  char32_t value;
+  std::size_t length;
+};
+
+CodePoint code_point_at(std::string_view t, std::size_t i) {
+  const auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[i + k]); };
+  const auto follows = [&](std::size_t k) { return i + k < t.size() && (b(k) & 0xC0) == 0x80; };
+  if (b(0) >= 0xC2 && b(0) <= 0xDF && follows(1)) return {char32_t((b(0) & 0x1F) << 6 | (b(1) & 0x3F)), 2};
+  if (b(0) >= 0xE0 && b(0) <= 0xEF && follows(1) && follows(2)) {
+    return {char32_t((b(0) & 0x0F) << 12 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F)), 3};
+  }
+  return {b(0), 1};
+}
+
+// What a number typed with the input method on reads as: the full-width
+// forms U+FF01 to U+FF5E ("４．５", "－１Ｅ３", "＆Ｈ１Ｆ") as their half-width
+// characters, the ideographic space as a blank, the minus sign and the dashes
+// that stand for one ("−０．５", U+2212, is how the input method commits
+// -0.5) as "-", and the ideographic full stop ("。５" for .5, since the input
+// method turns a point with no digit before it into "。") as the point. So
+// the number read is the one the field shows; other text is kept.
+char ascii_reading(char32_t c) {
+  if (c >= 0xFF01 && c <= 0xFF5E) return static_cast<char>(c - 0xFF01 + 0x21);
+  switch (c) {
+    case 0x3000:  // ideographic space
+      return ' ';
+    case 0x2010:  // hyphen
+    case 0x2011:  // non-breaking hyphen
+    case 0x2012:  // figure dash
+    case 0x2013:  // en dash
+    case 0x2212:  // minus sign
+    case 0xFE63:  // small hyphen-minus
+      return '-';
+    case 0x3002:  // ideographic full stop
+    case 0xFF61:  // its half-width form
+      return '.';
+    default:
+      return 0;
+  }
+}
+
+std::string as_typed_number(std::string_view t) {
   std::string out;
   out.reserve(t.size());
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[i + k]); };
-    if (i + 2 < t.size() && b(0) == 0xEF && (b(1) == 0xBC || b(1) == 0xBD) && b(2) >= 0x80 && b(2) <= 0xBF) {
-      // U+FF00 + k, with k = (second byte - 0xBC) * 64 + third byte - 0x80.
-      const int k = (b(1) - 0xBC) * 64 + (b(2) - 0x80);
-      if (k >= 0x01 && k <= 0x5E) {
-        out += static_cast<char>(0x20 + k);
-        i += 2;
-        continue;
-      }
+  for (std::size_t i = 0; i < t.size();) {
+    const CodePoint c = code_point_at(t, i);
+    const char ascii = c.length > 1 ? ascii_reading(c.value) : 0;
+    if (ascii) {
+      out += ascii;
+    } else {
+      out.append(t.substr(i, c.length));
     }
-    if (i + 2 < t.size() && b(0) == 0xE3 && b(1) == 0x80 && b(2) == 0x80) {
-      out += ' ';
-      i += 2;
-      continue;
-    }
-    out += t[i];
+    i += c.length;
   }
   return out;
 }
@@ -198,7 +230,7 @@ std::string half_width_forms(std::string_view t) {
 
 ValResult VAL(std::string_view text) {
   ValResult r;
-  scan(half_width_forms(text), &r);
+  scan(as_typed_number(text), &r);
   return r;
 }
 

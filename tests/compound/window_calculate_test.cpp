@@ -83,6 +83,18 @@ TEST(CompoundCalculate, AQTypedInFullWidthIsUsed) {
   EXPECT_EQ(without(full.dump(), {"EDIT1"}), without(half.dump(), {"EDIT1"})) << "the results of Q 4.5";
 }
 
+// The input method commits -0.5 as −０．５ (U+2212 MINUS SIGN) and .3 as
+// 。３: the same checks and results as the half-width keys give.
+TEST(CompoundCalculate, TheMinusAndLeadingPointTheInputMethodCommitsAreRead) {
+  TempDir minus_dir, point_dir, half_dir;
+  const auto minus = drive(minus_dir, "mestra", "type EDIT14 −０．５\nmenu CALC\n");
+  EXPECT_EQ(minus.message_boxes(), std::vector<std::string>{"入力エラー: [ Fb+ ≧ 0 ] にしてください"});
+  const auto point = drive(point_dir, "quorvel", "type EDIT12 。３\ntype EDIT14 。１\nmenu CALC\ndump\n");
+  const auto half = drive(half_dir, "quorvel", "type EDIT12 .3\ntype EDIT14 .1\nmenu CALC\ndump\n");
+  EXPECT_EQ(without(point.dump(), {"EDIT12", "EDIT14"}), without(half.dump(), {"EDIT12", "EDIT14"}));
+  EXPECT_EQ(point.dump().at("TEXT27"), "0.300") << "m2 used";
+}
+
 TEST(CompoundCalculate, ChecksRunInFieldOrderAndStopAtTheFirst) {
   const struct {
     const char* program;

@@ -44,7 +44,17 @@ const ValCase kReadings[] = {
     {"＆Ｈ１Ｆ",      31.0},
     {"１２ａ",       12.0},
     {"ｘ１",        0.0},
-    {"４。５",       4.0},     // an ideographic full stop is no point
+    // What the input method commits for -0.5, .013 and 1e3: the minus sign
+    // (U+2212) is a minus and the ideographic full stop a point.
+    {"−０．５",      -0.5},
+    {"。０１３",      0.013},
+    {"−。５",       -0.5},
+    {"４。５",       4.5},
+    {"１え３",       1.0},
+    {"‐１",        -1.0},    // a hyphen (U+2010) pasted as a minus
+    {"—１",         0.0},    // an em dash is no sign
+    {"ー１",         0.0},    // nor is the long vowel mark
+    {"。",          0.0},
 };
 // clang-format on
 
