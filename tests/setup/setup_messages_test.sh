@@ -17,25 +17,40 @@ stand_in() {  # NAME BODY: a command in $work/bin that runs BODY
   printf '#!/bin/sh\n%s\n' "$2" > "$work/bin/$1"
   chmod +x "$work/bin/$1"
 }
-mkdir "$work/bin" "$work/tree" "$work/tree/tools" "$work/deps" "$work/deps/tools"
-cp "$source_dir/tools/install-deps.sh" "$work/deps/tools/"
+one_line() {  # PATTERN: the only line of the output matches
+  [ "$(wc -l < "$work/out")" -eq 1 ] && grep -q "$1" "$work/out"
+}
+mkdir "$work/bin" "$work/run" "$work/run/tools" "$work/run/help" "$work/deps" "$work/deps/tools"
+for script in run tools/check-desktop.sh; do cp "$source_dir/$script" "$work/run/$script"; done
+for script in tools/install-deps.sh; do cp "$source_dir/$script" "$work/deps/$script"; done
+: > "$work/run/help/lom.hlp"
+# ./run's own steps record that they ran; the build leaves a program that
+# records its start.
+printf '#!/bin/sh\necho install-deps.sh >> "%s/called"\n' "$work" > "$work/run/tools/install-deps.sh"
+printf '#!/bin/sh\necho build.sh "$@" >> "%s/called"\nmkdir -p build\nprintf "#!/bin/sh\\necho started >> %s/called\\n" > build/velmora\nchmod +x build/velmora\n' \
+  "$work" "$work" > "$work/run/tools/build.sh"
+chmod +x "$work/run/tools/install-deps.sh" "$work/run/tools/build.sh"
+run() {  # ENV...: ./run velmora in that environment, with no desktop session but the one given
+  rm -f "$work/called"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM PATH="$work/bin:$PATH" "$@" "$work/run/run" velmora > "$work/out" 2>&1
+}
 
-# ./run with no display: one line, a non-zero exit, nothing installed or built.
-cp "$source_dir/run" "$work/tree/run"
-for step in install-deps.sh build.sh; do
-  printf '#!/bin/sh\necho %s >> "%s/called"\n' "$step" "$work" > "$work/tree/tools/$step"
-  chmod +x "$work/tree/tools/$step"
-done
-if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/tree/run" velmora > "$work/out" 2>&1; then
-  fail "./run without a display succeeded"
-fi
-[ "$(wc -l < "$work/out")" -eq 1 ] && grep -q "need a desktop session" "$work/out" ||
-  fail "./run without a display does not say in one line that it needs a desktop session"
-[ ! -e "$work/called" ] || fail "./run installed or built without a display"
+# No place for the window, told in one line before anything is installed or
+# built: no display at all, a platform that needs one, a local display with
+# no X server.
+if run; then fail "./run without a display succeeded"; fi
+one_line "need a desktop session" || fail "./run without a display does not say in one line that it needs a desktop session"
+if run QT_QPA_PLATFORM=xcb; then fail "./run for xcb without a display succeeded"; fi
+one_line "need a desktop session" || fail "./run for xcb without a display does not say so in one line"
+display=7301
+while [ -e /tmp/.X11-unix/X$display ] || grep -q "@/tmp/.X11-unix/X$display\$" /proc/net/unix; do display=$((display + 1)); done
+if run DISPLAY=:$display.0; then fail "./run with DISPLAY=:$display.0 and no X server succeeded"; fi
+one_line "no X server has a socket for DISPLAY=:$display.0" || fail "./run does not say in one line that DISPLAY has no X server"
+[ ! -e "$work/called" ] || fail "./run installed or built without a desktop session"
 
 # An ordinary user whom sudo refuses: the missing packages of the command at
 # hand and the command to run as root, and no install.
-stand_in id 'echo 1000'
+stand_in id 'case "$1" in -un) echo tester;; *) echo 1000;; esac'
 stand_in dpkg-query 'exit 1'
 stand_in sudo 'case "$1" in -l) echo "user is not in the sudoers file." >&2; exit 1;; *) echo sudo "$@" >> "'"$work"'/called";; esac'
 rm -f "$work/called"
