@@ -47,9 +47,12 @@ elif command -v sudo >/dev/null 2>&1; then
 else
   cannot_install "sudo is not installed"
 fi
+# The log belongs to whoever builds here (under sudo, the user who called
+# it), like the rest of build/.
+. tools/builder.sh
 log=build/install.log
-mkdir -p build
-: > "$log"
+as_builder mkdir -p build
+as_builder sh -c ': > "$1"' sh "$log"
 echo "Installing:$missing"
 echo "(apt-get's and dpkg's output: $log)"
 if ! { $sudo $install update -q && $sudo $install install -y -q --no-install-recommends $missing; } >> "$log" 2>&1; then

@@ -1,8 +1,8 @@
 #!/bin/sh
 # The set-up commands tell a newcomer what to do where they cannot go on:
-# ./run without a desktop session, an install that sudo refuses or that
-# fails. Each runs on a copy of the scripts, with stand-ins for the tools
-# they call.
+# ./run without a desktop session, a tree left to another user, an install
+# that sudo refuses or that fails. Each runs on a copy of the scripts, with
+# stand-ins for the tools they call.
 #   setup_messages_test.sh SOURCE_DIR
 set -eu
 source_dir=$1
@@ -21,8 +21,8 @@ one_line() {  # PATTERN: the only line of the output matches
   [ "$(wc -l < "$work/out")" -eq 1 ] && grep -q "$1" "$work/out"
 }
 mkdir "$work/bin" "$work/run" "$work/run/tools" "$work/run/help" "$work/deps" "$work/deps/tools"
-for script in run tools/check-desktop.sh; do cp "$source_dir/$script" "$work/run/$script"; done
-for script in tools/install-deps.sh; do cp "$source_dir/$script" "$work/deps/$script"; done
+for script in run tools/builder.sh tools/check-desktop.sh; do cp "$source_dir/$script" "$work/run/$script"; done
+for script in tools/builder.sh tools/install-deps.sh; do cp "$source_dir/$script" "$work/deps/$script"; done
 : > "$work/run/help/lom.hlp"
 # ./run's own steps record that they ran; the build leaves a program that
 # records its start.
@@ -30,6 +30,7 @@ printf '#!/bin/sh\necho install-deps.sh >> "%s/called"\n' "$work" > "$work/run/t
 printf '#!/bin/sh\necho build.sh "$@" >> "%s/called"\nmkdir -p build\nprintf "#!/bin/sh\\necho started >> %s/called\\n" > build/velmora\nchmod +x build/velmora\n' \
   "$work" "$work" > "$work/run/tools/build.sh"
 chmod +x "$work/run/tools/install-deps.sh" "$work/run/tools/build.sh"
+stand_in runuser 'echo runuser "$@" >> "'"$work"'/called"; shift 3; exec "$@"'
 run() {  # ENV...: ./run velmora in that environment, with no desktop session but the one given
   rm -f "$work/called"
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM PATH="$work/bin:$PATH" "$@" "$work/run/run" velmora > "$work/out" 2>&1
@@ -47,6 +48,23 @@ while [ -e /tmp/.X11-unix/X$display ] || grep -q "@/tmp/.X11-unix/X$display\$" /
 if run DISPLAY=:$display.0; then fail "./run with DISPLAY=:$display.0 and no X server succeeded"; fi
 one_line "no X server has a socket for DISPLAY=:$display.0" || fail "./run does not say in one line that DISPLAY has no X server"
 [ ! -e "$work/called" ] || fail "./run installed or built without a desktop session"
+
+# Run through sudo: a tree that belongs to someone else than the caller gets
+# one line with the mending command, before anything is built; a tree of the
+# caller's own is built and started as the caller, after the install as root.
+stand_in id 'echo 0'
+mkdir "$work/run/build" "$work/run/workdir"
+if run QT_QPA_PLATFORM=offscreen SUDO_USER=tester SUDO_UID=$(($(id -u) + 1)); then
+  fail "./run went on with a tree that belongs to another user"
+fi
+one_line "build/ and workdir/ belong to another user.*mend with: sudo chown -R tester: build workdir\$" ||
+  fail "a tree that belongs to another user is not told in one line with the mending command"
+[ ! -e "$work/called" ] || fail "./run installed or built in a tree that belongs to another user"
+rm -r "$work/run/build" "$work/run/workdir"
+run QT_QPA_PLATFORM="xcb;offscreen" SUDO_USER=tester SUDO_UID=$(id -u) || fail "./run through sudo failed"
+[ "$(head -n 2 "$work/called")" = "install-deps.sh
+runuser -u tester -- tools/build.sh velmora" ] && [ "$(tail -n 2 "$work/called")" = "runuser -u tester -- ../build/velmora
+started" ] || { cp "$work/called" "$work/out"; fail "./run through sudo does not install as root, then build and start as the caller"; }
 
 # An ordinary user whom sudo refuses: the missing packages of the command at
 # hand and the command to run as root, and no install.
