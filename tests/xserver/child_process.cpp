@@ -41,6 +41,14 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::map<
   ::_exit(127);
 }
 
+std::map<std::string, std::string> home_environment(const std::string& home) {
+  return {{"HOME", home},
+          {"XDG_CONFIG_HOME", home + "/.config"},
+          {"XDG_CACHE_HOME", home + "/.cache"},
+          {"XDG_DATA_HOME", home + "/.local/share"},
+          {"XDG_STATE_HOME", home + "/.local/state"}};
+}
+
 ChildProcess::~ChildProcess() { stop(); }
 
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept : pid_(other.pid_), exit_code_(other.exit_code_) {

@@ -40,4 +40,9 @@ class ChildProcess {
   std::optional<int> exit_code_;
 };
 
+// HOME and the XDG folders of a child that keeps its settings, caches and
+// logs in `home`, a folder of the test's, and never in the home of whoever
+// runs the tests.
+std::map<std::string, std::string> home_environment(const std::string& home);
+
 }  // namespace xtest

@@ -45,11 +45,11 @@ InputMethod::InputMethod(const XServer& server, const Unprivileged& as) {
   write_profile(home_.path());
   as.give(home);
   bus_ = "unix:path=" + home + "/bus";
-  const std::map<std::string, std::string> env = {{"HOME", home},
-                                                  {"XDG_RUNTIME_DIR", home},
-                                                  {"DISPLAY", server.display_name()},
-                                                  {"DBUS_SESSION_BUS_ADDRESS", bus_},
-                                                  {"LANG", "C.UTF-8"}};
+  std::map<std::string, std::string> env = home_environment(home);
+  env.insert({{"XDG_RUNTIME_DIR", home},
+              {"DISPLAY", server.display_name()},
+              {"DBUS_SESSION_BUS_ADDRESS", bus_},
+              {"LANG", "C.UTF-8"}});
   bus_daemon_ = ChildProcess(as_user(as, {"dbus-daemon", "--session", "--nofork", "--address=" + bus_}), env, home,
                              home + "/bus.log");
   const auto deadline = std::chrono::steady_clock::now() + 10s;

@@ -44,9 +44,9 @@ ProgramUnderX::ProgramUnderX(const XServer& server, const std::string& program, 
   const std::string folder = folder_.path().string();
   // The real window system, not the headless one the other suites pin; no
   // input method unless the test asks for one.
-  std::map<std::string, std::string> all = {{"DISPLAY", server.display_name()}, {"QT_QPA_PLATFORM", "xcb"},
-                                            {"XDG_RUNTIME_DIR", folder}, {"HOME", folder},
-                                            {"QT_IM_MODULE", ""}, {"XMODIFIERS", ""}};
+  std::map<std::string, std::string> all = home_environment(folder);
+  all.insert({{"DISPLAY", server.display_name()}, {"QT_QPA_PLATFORM", "xcb"}, {"XDG_RUNTIME_DIR", folder},
+              {"QT_IM_MODULE", ""}, {"XMODIFIERS", ""}});
   for (const auto& [k, v] : env) all[k] = v;
   const std::string dir = programs_dir.empty() ? std::string(PROGRAMS_DIR) : programs_dir;
   std::vector<std::string> command = as ? as->prefix() : std::vector<std::string>{};

@@ -60,9 +60,10 @@ XServer::XServer() {
     problem_ = "no pipe";
     return;
   }
+  const std::map<std::string, std::string> env = home_environment(home_.path().string());
   xvfb_ = ChildProcess({"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0", "1600x1200x24",
                         "-nolisten", "tcp", "-noreset"},
-                       {}, "", "", ready[1]);
+                       env, "", "", ready[1]);
   ::close(ready[1]);
   std::string number;
   char c = 0;
@@ -79,7 +80,9 @@ XServer::XServer() {
     problem_ = "cannot open " + display_name_;
     return;
   }
-  window_manager_ = ChildProcess({"openbox", "--sm-disable"}, {{"DISPLAY", display_name_}}, "");
+  std::map<std::string, std::string> wm_env = env;
+  wm_env["DISPLAY"] = display_name_;
+  window_manager_ = ChildProcess({"openbox", "--sm-disable"}, wm_env, "");
   const Window root = DefaultRootWindow(display_);
   const auto deadline = std::chrono::steady_clock::now() + 10s;
   while (long_property(display_, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty()) {

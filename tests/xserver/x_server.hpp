@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "child_process.hpp"
+#include "temp_dir.hpp"
 
 namespace xtest {
 
@@ -40,6 +41,7 @@ class XServer {
   bool wait_gone(pid_t pid, Window w, std::chrono::milliseconds timeout) const;
 
  private:
+  testing_support::TempDir home_;  // of the X server and the window manager
   ChildProcess xvfb_;
   ChildProcess window_manager_;
   Display* display_ = nullptr;
