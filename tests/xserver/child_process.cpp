@@ -104,4 +104,17 @@ std::chrono::nanoseconds ChildProcess::cpu_time() const {
   return std::chrono::nanoseconds(total);
 }
 
+long ChildProcess::wakeups() const {
+  long total = 0;
+  std::error_code ec;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid_) + "/task", ec)) {
+    std::ifstream in(task.path() / "status");
+    const std::string key = "voluntary_ctxt_switches:";
+    for (std::string line; std::getline(in, line);) {
+      if (line.rfind(key, 0) == 0) total += std::stol(line.substr(key.size()));
+    }
+  }
+  return total;
+}
+
 }  // namespace xtest

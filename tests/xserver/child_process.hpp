@@ -34,6 +34,11 @@ class ChildProcess {
   // CPU time the child has used so far, all threads (from the scheduler's
   // own nanosecond count).
   std::chrono::nanoseconds cpu_time() const;
+  // How often its threads have gone to sleep of their own accord so far
+  // (voluntary context switches): a loop that sleeps until input wakes,
+  // and so sleeps again, only when something arrives. The count does not
+  // depend on how busy the machine is.
+  long wakeups() const;
 
  private:
   pid_t pid_ = -1;

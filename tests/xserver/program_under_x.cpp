@@ -2,8 +2,10 @@
 
 #include "program_under_x.hpp"
 
+#include <functional>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 namespace xtest {
 
@@ -53,7 +55,7 @@ ProgramUnderX::ProgramUnderX(const XServer& server, const std::string& program, 
   command.push_back(dir + "/" + program);
   if (as) as->give(folder);
   process_ = ChildProcess(command, all, folder, folder + "/program.log");
-  main_window_ = server_.wait_active(process_.pid(), facts_.caption, 20s);
+  main_window_ = server_.wait_active(process_.pid(), facts_.caption, kLongestWait);
 }
 
 ProgramUnderX::~ProgramUnderX() {
@@ -62,6 +64,36 @@ ProgramUnderX::~ProgramUnderX() {
   for (const char* report : {"runtime error:", "ERROR: AddressSanitizer", "ERROR: LeakSanitizer"}) {
     if (printed.find(report) != std::string::npos) ADD_FAILURE() << facts_.name << " printed:\n" << printed;
   }
+}
+
+namespace {
+
+// Polls the focus the window shows until `wanted` accepts it or the longest
+// wait is over.
+std::optional<Box> poll_focus(const XServer& server, Window main_window,
+                              const std::function<bool(const Box&)>& wanted) {
+  const auto deadline = std::chrono::steady_clock::now() + kLongestWait;
+  do {
+    if (server.active_window() == main_window) {
+      if (const std::optional<Box> box = server.focus_shown_in(main_window); box && wanted(*box)) return box;
+    }
+    std::this_thread::sleep_for(10ms);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Box> ProgramUnderX::wait_focus_shown() const {
+  return poll_focus(server_, main_window_, [](const Box&) { return true; });
+}
+
+std::optional<Box> ProgramUnderX::wait_focus_moved(const Box& from) const {
+  return poll_focus(server_, main_window_, [&from](const Box& now) { return now != from; });
+}
+
+std::optional<Box> ProgramUnderX::wait_focus_at(const Box& field) const {
+  return poll_focus(server_, main_window_, [&field](const Box& now) { return now == field; });
 }
 
 std::vector<std::string> ProgramUnderX::saved_numbers() const {
