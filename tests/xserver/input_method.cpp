@@ -40,13 +40,13 @@ bool input_method_available() {
          installed("/usr/lib/x86_64-linux-gnu/qt6/plugins/platforminputcontexts/libfcitx5platforminputcontextplugin.so");
 }
 
-InputMethod::InputMethod(const XServer& server, const Unprivileged& as) {
+InputMethod::InputMethod(const XServer& server, const Unprivileged& as) : as_(as) {
   const std::string home = home_.path().string();
   write_profile(home_.path());
   as.give(home);
   bus_ = "unix:path=" + home + "/bus";
-  std::map<std::string, std::string> env = home_environment(home);
-  env.insert({{"XDG_RUNTIME_DIR", home},
+  env_ = home_environment(home);
+  env_.insert({{"XDG_RUNTIME_DIR", home},
               {"DISPLAY", server.display_name()},
               {"DBUS_SESSION_BUS_ADDRESS", bus_},
               {"LANG", "C.UTF-8"}});
@@ -59,7 +59,7 @@ InputMethod::InputMethod(const XServer& server, const Unprivileged& as) {
   }
   bus_daemon_ = ChildProcess(as_user(as, {"dbus-daemon", "--session", "--nofork", "--address=" + bus_,
                                           "--print-address=" + std::to_string(ready[1])}),
-                             env, home, home + "/bus.log", ready[1]);
+                             env_, home, home + "/bus.log", ready[1]);
   ::close(ready[1]);
   std::string address;
   char c = 0;
@@ -70,19 +70,14 @@ InputMethod::InputMethod(const XServer& server, const Unprivileged& as) {
     return;
   }
   const auto deadline = std::chrono::steady_clock::now() + kLongestWait;
-  fcitx_ = ChildProcess(as_user(as, {"fcitx5", "--disable=wayland,waylandim"}), env, home, home + "/fcitx5.log");
+  fcitx_ = ChildProcess(as_user(as, {"fcitx5", "--disable=wayland,waylandim"}), env_, home, home + "/fcitx5.log");
   // Ready once it owns its name on the bus. Asking fcitx5 itself before
   // then would have the bus start a second fcitx5 for the question, and one
   // of the two give up.
-  const std::string answer = home + "/name-owner.txt";
   for (;;) {
-    std::filesystem::remove(answer);
-    ChildProcess ask(as_user(as, {"dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
-                                  "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
-                                  "string:org.fcitx.Fcitx5"}),
-                     env, home, answer);
-    ask.wait(kLongestWait);
-    if (home_.read("name-owner.txt").find("boolean true") != std::string::npos) break;
+    const std::string owned = ask({"--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                   "org.freedesktop.DBus.NameHasOwner", "string:org.fcitx.Fcitx5"});
+    if (owned.find("boolean true") != std::string::npos) break;
     if (std::chrono::steady_clock::now() > deadline || !fcitx_.running()) {
       problem_ = "fcitx5 did not start:\n" + home_.read("fcitx5.log");
       return;
@@ -94,6 +89,26 @@ InputMethod::InputMethod(const XServer& server, const Unprivileged& as) {
 InputMethod::~InputMethod() {
   fcitx_.stop();
   bus_daemon_.stop();
+}
+
+std::string InputMethod::ask(const std::vector<std::string>& call) const {
+  std::vector<std::string> command = {"dbus-send", "--session", "--print-reply"};
+  command.insert(command.end(), call.begin(), call.end());
+  std::filesystem::remove(home_.file("answer.txt"));
+  ChildProcess asking(as_user(as_, command), env_, home_.path().string(), home_.file("answer.txt"));
+  asking.wait(kLongestWait);
+  return home_.read("answer.txt");
+}
+
+bool InputMethod::wait_composing() const {
+  const auto deadline = std::chrono::steady_clock::now() + kLongestWait;
+  do {
+    // The state of the input context last focused: 2 is on.
+    const std::string state = ask({"--dest=org.fcitx.Fcitx5", "/controller", "org.fcitx.Fcitx.Controller1.State"});
+    if (state.find("int32 2") != std::string::npos) return true;
+    std::this_thread::sleep_for(20ms);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return false;
 }
 
 std::map<std::string, std::string> InputMethod::environment() const {

@@ -35,13 +35,16 @@ class WithInputMethod : public OnXServer {
 // In each field in turn: "kukann" and Enter. A field with the input method
 // off takes the letters as they are and Enter moves on; a field with it on
 // composes くかん, the Enter confirms it and moves nothing, and a second
-// Enter moves on. Before the next field's keys, the wait of a person who
-// sees the focus arrive there.
-void type_kukan_everywhere(Keyboard& k, const ProgramUnderX& p, int fields,
+// Enter moves on. Before a field's keys, the wait of a person who sees the
+// focus arrive there and, where the field composes, the input method on.
+void type_kukan_everywhere(Keyboard& k, const ProgramUnderX& p, const InputMethod& im, int fields,
                            const std::function<bool(int)>& composes) {
   std::optional<Box> focus = p.wait_focus_shown();
   ASSERT_TRUE(focus);
   for (int field = 1; field <= fields; ++field) {
+    if (composes(field)) {
+      ASSERT_TRUE(im.wait_composing()) << "the input method is not on in field " << field;
+    }
     k.retype("kukann");
     k.tap(XK_Return);
     if (composes(field)) k.tap(XK_Return);
@@ -63,8 +66,9 @@ TEST_P(NumericFields, TakeNoCompositionWhileTheTitleDoes) {
   auto program = start_composing(c.program);
   ASSERT_TRUE(program->started());
   Keyboard k = keys();
-  ASSERT_NO_FATAL_FAILURE(type_kukan_everywhere(
-      k, *program, c.fields, [&](int field) { return field == c.fields || field == c.composing_number; }));
+  ASSERT_NO_FATAL_FAILURE(type_kukan_everywhere(k, *program, *input_method_, c.fields, [&](int field) {
+    return field == c.fields || field == c.composing_number;
+  }));
   k.chord(XK_Alt_L, XK_e);
   ASSERT_EQ(program->wait_end(), 0);
   // Every number field got its text, and none kept its default: VAL of
@@ -87,7 +91,7 @@ TEST_P(CompoundFields, EveryFieldTakesACompositionAndItsEnterMovesNothing) {
   ASSERT_TRUE(program->started());
   Keyboard k = keys();
   const int fields = program->facts().numbers + 1;
-  ASSERT_NO_FATAL_FAILURE(type_kukan_everywhere(k, *program, fields, [](int) { return true; }));
+  ASSERT_NO_FATAL_FAILURE(type_kukan_everywhere(k, *program, *input_method_, fields, [](int) { return true; }));
   k.chord(XK_Alt_L, XK_e);
   ASSERT_EQ(program->wait_end(), 0);
   for (const std::string& n : program->saved_numbers()) EXPECT_EQ(n, "0");
