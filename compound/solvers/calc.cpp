@@ -149,7 +149,7 @@ Single last_surely_short(const Channel& channel, Single j, Single Q) {
 
 }  // namespace
 
-SolveStatus solve_compound(const CalcInputs& in, FirstStage first_stage, CalcResults& out) {
+SolveStatus solve_compound(const CalcInputs& in, FirstStage first_stage, CalcResults& out, long* passes) {
   const Single vertical_walls = (in.m == 0) ? 1 : 0;
   const Channel channel(in);
   Single h3 = channel.h3;
@@ -162,8 +162,18 @@ SolveStatus solve_compound(const CalcInputs& in, FirstStage first_stage, CalcRes
   Single next_skip = std::max(64.0f, std::ceil(h3.value()));
   Pass p;
   Single state;
-  for (long pass = 0;; ++pass) {
-    if (pass == kMaxSearchPasses) return SolveStatus::no_convergence;
+  long made = 0;
+  // Every way out of the search reports how many passes it made.
+  struct PassReport {
+    const long& made;
+    long* to;
+    ~PassReport() {
+      if (to) *to = made;
+    }
+  } report{made, passes};
+  for (;;) {
+    if (made == kMaxSearchPasses) return SolveStatus::no_convergence;
+    ++made;
     const Single next = h2 + search_step;
     const bool moved = next != h2;
     h2 = next;

@@ -31,7 +31,10 @@ struct CalcResults {
 enum class FirstStage { skip_shortfalls, every_metre };
 
 // Fills `out` and returns `solved`, or returns a failure with `out` partly
-// written.
-frame::SolveStatus solve_compound(const CalcInputs& in, FirstStage first_stage, CalcResults& out);
+// written. `passes`, when given, receives the number of passes the search
+// made (the metres passed over are not passes), which kMaxSearchPasses
+// bounds: how far a search that refuses went before it did.
+frame::SolveStatus solve_compound(const CalcInputs& in, FirstStage first_stage, CalcResults& out,
+                                  long* passes = nullptr);
 
 }  // namespace compound

@@ -1,11 +1,11 @@
 // CALC on inputs where no depth answers: a discharge the channel cannot
 // reach ends the search within its bound, a step that overflows or divides by
 // zero is a fault, and either leaves every caller variable (the wall height
-// included) as it was. Over a grid of extreme inputs every call ends within a
-// second, in a result with finite values or in a reported failure.
+// included) as it was. Over a grid of extreme inputs every call ends, in a
+// result with finite values or in a reported failure (a call that never ends
+// is left to the suite's time limit in ctest).
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 
 #include "calc_call.hpp"
@@ -44,9 +44,7 @@ class CalcFailure : public testing::TestWithParam<FailureCase> {};
 TEST_P(CalcFailure, ReportsAndLeavesEveryVariable) {
   const FailureCase& c = GetParam();
   for (Tool tool : {Tool::quorvel, Tool::mestra}) {
-    const auto start = std::chrono::steady_clock::now();
     const CompoundRun r = run_calc(tool, c.in, kPreset);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.out[0].value(), c.in.h1) << "h1";
     for (int k = 1; k < kOutputCount; ++k) EXPECT_EQ(r.out[k].value(), kPreset) << kOutputNames[k];
@@ -57,9 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Compound, CalcFailure, testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
 
 void expect_result_or_failure(Tool tool, const CompoundInputs& in) {
-  const auto start = std::chrono::steady_clock::now();
   const CompoundRun r = run_calc(tool, in, kPreset);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
   const auto context = testing::Message() << "Q " << in.Q << " I " << in.I << " B " << in.B << " n " << in.n1
                                           << " m " << in.m << " m1 " << in.m1 << " m2 " << in.m2;
   if (r.status == SolveStatus::solved) {

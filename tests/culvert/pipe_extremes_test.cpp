@@ -1,10 +1,10 @@
-// The pipe solvers over a grid of extreme inputs: every call ends within a
-// second, either with ok = −1 and finite results or with ok = 0 and the
-// other outputs as they were (OJ of palwick also has Fr = 0). Non-finite
-// intermediate values are failures, never results.
+// The pipe solvers over a grid of extreme inputs: every call ends, either
+// with ok = −1 and finite results or with ok = 0 and the other outputs as
+// they were (OJ of palwick also has Fr = 0). Non-finite intermediate values
+// are failures, never results. A call that never ends is left to the
+// suite's time limit in ctest.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <functional>
 
@@ -29,11 +29,9 @@ const Solver kSolvers[] = {
 };
 
 void expect_result_or_failure(const Solver& solver, const PipeInputs& in, int& faults) {
-  const auto start = std::chrono::steady_clock::now();
   const PipeRun r = solver.run(in, kPreset);
   const auto context = testing::Message() << solver.name << " Q " << in.Q << " D " << in.D << " n " << in.n
                                           << " I " << in.I;
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << context;
   if (r.status == SolveStatus::solved) {
     EXPECT_EQ(r["ok"], -1) << context;
     for (std::size_t k = 0; k < r.out.size(); ++k) {

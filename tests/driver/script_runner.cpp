@@ -23,7 +23,9 @@ namespace drive {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto kTimeout = std::chrono::seconds(30);
+// How long the driver waits for the program to start or catch up: long
+// enough that only a hang runs out of it, however busy the machine.
+constexpr auto kTimeout = std::chrono::seconds(120);
 
 // Runs f on the program's thread and waits for it.
 template <class F>

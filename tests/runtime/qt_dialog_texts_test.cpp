@@ -10,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
@@ -106,6 +108,12 @@ TEST(QtDialogTexts, FileChooserIsJapanese) {
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   rt::Application app(argc, argv, "velmora");
+  // The file chooser keeps its history in the user's settings of Qt's own:
+  // a folder of the run's, so that run by hand, too, the suite leaves the
+  // home folder alone.
+  QTemporaryDir settings;
+  for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+    QSettings::setPath(format, QSettings::UserScope, settings.path());
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

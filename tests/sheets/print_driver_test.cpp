@@ -6,9 +6,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <memory>
 
 #include "frame/print_driver.hpp"
@@ -73,23 +70,20 @@ TEST_F(PrintDriver, APageThatStopsWithARuntimeErrorLeavesTheNormalPointer) {
   EXPECT_FALSE(hourglass_shown());
 }
 
-TEST_F(PrintDriver, AVelmoraSheetToPdfIsQuick) {
+// One job after another: each writes its own PDF and leaves nothing behind
+// that stops the next. How long a job takes is for the benchmarks.
+TEST_F(PrintDriver, AVelmoraSheetPrintsToPdfJobAfterJob) {
   QTemporaryDir dir;
   const open_channel::UniformSheet sheet = sheet_test::velmora_default_sheet();
-  double slowest = 0;
   for (int run = 0; run < 3; ++run) {
     const std::string pdf = dir.path().toStdString() + "/sheet" + std::to_string(run) + ".pdf";
     rt::answer_next_print_dialog(rt::PrintDialogAnswer::print_to_pdf(pdf));
-    const auto start = std::chrono::steady_clock::now();
     frame::print_one_page(main_form, "台形断面",
                           [&sheet](rt::Printer& p) { open_channel::velmora::JY_PAGE1(p, sheet); });
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::printf("JY_PAGE1 to PDF, run %d: %.1f ms\n", run + 1, ms);
-    slowest = std::max(slowest, ms);
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(pdf)));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(pdf))) << "job " << run + 1;
+    EXPECT_FALSE(hourglass_shown());
   }
   EXPECT_TRUE(boxes.empty());
-  EXPECT_LT(slowest, 2000) << "far beyond the 200 ms aimed at";
 }
 
 }  // namespace

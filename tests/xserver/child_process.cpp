@@ -41,6 +41,14 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::map<
   ::_exit(127);
 }
 
+std::map<std::string, std::string> home_environment(const std::string& home) {
+  return {{"HOME", home},
+          {"XDG_CONFIG_HOME", home + "/.config"},
+          {"XDG_CACHE_HOME", home + "/.cache"},
+          {"XDG_DATA_HOME", home + "/.local/share"},
+          {"XDG_STATE_HOME", home + "/.local/state"}};
+}
+
 ChildProcess::~ChildProcess() { stop(); }
 
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept : pid_(other.pid_), exit_code_(other.exit_code_) {
@@ -94,6 +102,19 @@ std::chrono::nanoseconds ChildProcess::cpu_time() const {
     if (in >> on_cpu) total += on_cpu;
   }
   return std::chrono::nanoseconds(total);
+}
+
+long ChildProcess::wakeups() const {
+  long total = 0;
+  std::error_code ec;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid_) + "/task", ec)) {
+    std::ifstream in(task.path() / "status");
+    const std::string key = "voluntary_ctxt_switches:";
+    for (std::string line; std::getline(in, line);) {
+      if (line.rfind(key, 0) == 0) total += std::stol(line.substr(key.size()));
+    }
+  }
+  return total;
 }
 
 }  // namespace xtest

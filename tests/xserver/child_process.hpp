@@ -34,10 +34,20 @@ class ChildProcess {
   // CPU time the child has used so far, all threads (from the scheduler's
   // own nanosecond count).
   std::chrono::nanoseconds cpu_time() const;
+  // How often its threads have gone to sleep of their own accord so far
+  // (voluntary context switches): a loop that sleeps until input wakes,
+  // and so sleeps again, only when something arrives. The count does not
+  // depend on how busy the machine is.
+  long wakeups() const;
 
  private:
   pid_t pid_ = -1;
   std::optional<int> exit_code_;
 };
+
+// HOME and the XDG folders of a child that keeps its settings, caches and
+// logs in `home`, a folder of the test's, and never in the home of whoever
+// runs the tests.
+std::map<std::string, std::string> home_environment(const std::string& home);
 
 }  // namespace xtest

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "child_process.hpp"
 #include "temp_dir.hpp"
@@ -24,9 +25,20 @@ class InputMethod {
   const std::string& problem() const { return problem_; }
   // What a program needs in its environment to use it.
   std::map<std::string, std::string> environment() const;
+  // Waits until the input context with the focus composes (mozc on), as a
+  // person waits to see the input method on before typing into a field;
+  // false when it never does. A window's input context comes into being
+  // when a field that takes input-method text first has the focus, a
+  // moment after the focus shows there.
+  bool wait_composing() const;
 
  private:
+  // The bus's answer to a method call, as dbus-send prints it.
+  std::string ask(const std::vector<std::string>& call) const;
+
   testing_support::TempDir home_;
+  const Unprivileged& as_;
+  std::map<std::string, std::string> env_;
   std::string bus_;
   ChildProcess bus_daemon_;
   ChildProcess fcitx_;

@@ -5,15 +5,11 @@
 // confirms a composition moves nothing.
 #include <X11/keysym.h>
 
-#include <thread>
-
 #include "x_fixture.hpp"  // before any X header: gtest has its own None
 #include "input_method.hpp"
 
 namespace xtest {
 namespace {
-
-using namespace std::chrono_literals;
 
 // "くかん" in cp932, as the saved-input file holds the title.
 const std::string kKukanCp932 = "\x82\xad\x82\xa9\x82\xf1";
@@ -29,9 +25,7 @@ class WithInputMethod : public OnXServer {
   }
 
   std::unique_ptr<ProgramUnderX> start_composing(const std::string& program) {
-    auto p = std::make_unique<ProgramUnderX>(server(), program, input_method_->environment(), "", &as_);
-    std::this_thread::sleep_for(300ms);
-    return p;
+    return start(program, input_method_->environment(), &as_);
   }
 
   Unprivileged as_;
@@ -41,12 +35,21 @@ class WithInputMethod : public OnXServer {
 // In each field in turn: "kukann" and Enter. A field with the input method
 // off takes the letters as they are and Enter moves on; a field with it on
 // composes くかん, the Enter confirms it and moves nothing, and a second
-// Enter moves on.
-void type_kukan_everywhere(Keyboard& k, int fields, const std::function<bool(int)>& composes) {
+// Enter moves on. Before a field's keys, the wait of a person who sees the
+// focus arrive there and, where the field composes, the input method on.
+void type_kukan_everywhere(Keyboard& k, const ProgramUnderX& p, const InputMethod& im, int fields,
+                           const std::function<bool(int)>& composes) {
+  std::optional<Box> focus = p.wait_focus_shown();
+  ASSERT_TRUE(focus);
   for (int field = 1; field <= fields; ++field) {
+    if (composes(field)) {
+      ASSERT_TRUE(im.wait_composing()) << "the input method is not on in field " << field;
+    }
     k.retype("kukann");
     k.tap(XK_Return);
     if (composes(field)) k.tap(XK_Return);
+    focus = p.wait_focus_moved(*focus);
+    ASSERT_TRUE(focus) << "Enter did not move on from field " << field;
   }
 }
 
@@ -63,9 +66,11 @@ TEST_P(NumericFields, TakeNoCompositionWhileTheTitleDoes) {
   auto program = start_composing(c.program);
   ASSERT_TRUE(program->started());
   Keyboard k = keys();
-  type_kukan_everywhere(k, c.fields, [&](int field) { return field == c.fields || field == c.composing_number; });
+  ASSERT_NO_FATAL_FAILURE(type_kukan_everywhere(k, *program, *input_method_, c.fields, [&](int field) {
+    return field == c.fields || field == c.composing_number;
+  }));
   k.chord(XK_Alt_L, XK_e);
-  ASSERT_EQ(program->wait_end(10s), 0);
+  ASSERT_EQ(program->wait_end(), 0);
   // Every number field got its text, and none kept its default: VAL of
   // letters or kana is 0. soberin's first number, Q, has no field.
   const std::vector<std::string> saved = program->saved_numbers();
@@ -86,9 +91,9 @@ TEST_P(CompoundFields, EveryFieldTakesACompositionAndItsEnterMovesNothing) {
   ASSERT_TRUE(program->started());
   Keyboard k = keys();
   const int fields = program->facts().numbers + 1;
-  type_kukan_everywhere(k, fields, [](int) { return true; });
+  ASSERT_NO_FATAL_FAILURE(type_kukan_everywhere(k, *program, *input_method_, fields, [](int) { return true; }));
   k.chord(XK_Alt_L, XK_e);
-  ASSERT_EQ(program->wait_end(10s), 0);
+  ASSERT_EQ(program->wait_end(), 0);
   for (const std::string& n : program->saved_numbers()) EXPECT_EQ(n, "0");
   EXPECT_EQ(program->saved_title(), kKukanCp932);
 }

@@ -25,33 +25,53 @@ std::vector<float> as_singles(const std::vector<std::string>& texts) {
 
 // Waits for a window of the program's other than its main window (a
 // dialog, a message box, the about box), closes it with an Enter as quick
-// as a person's, and waits until the main window is active again.
-void close_with_quick_enter(const XServer& server, ProgramUnderX& p) {
+// as a person's, and waits as a person does before the next key: until the
+// dialog is gone and the main window is active again with the focus back
+// in a field (where, returned through `focus`).
+void close_with_quick_enter(const XServer& server, ProgramUnderX& p, Box* focus = nullptr) {
   const pid_t pid = p.process().pid();
-  const Window dialog = server.wait_active_other(pid, p.facts().caption, 5s);
+  const Window dialog = server.wait_active_other(pid, p.facts().caption);
   ASSERT_NE(dialog, None) << "no dialog came up";
   Keyboard(server.display(), {3ms, 40ms}).tap(XK_Return);
-  ASSERT_TRUE(server.wait_gone(pid, dialog, 5s)) << "the Enter did not close it";
-  ASSERT_NE(server.wait_active(pid, p.facts().caption, 5s), None);
+  ASSERT_TRUE(server.wait_gone(pid, dialog)) << "the Enter did not close it";
+  ASSERT_NE(server.wait_active(pid, p.facts().caption), None);
+  const std::optional<Box> shown = p.wait_focus_shown();
+  ASSERT_TRUE(shown) << "the focus did not come back to a field";
+  if (focus) *focus = *shown;
+}
+
+// Down, and the wait of a person who sees the focus leave the field first.
+void move_down(Keyboard& k, const ProgramUnderX& p, const Box& from) {
+  k.tap(XK_Down);
+  ASSERT_TRUE(p.wait_focus_moved(from)) << "Down did not move the focus";
 }
 
 void end_by_menu(Keyboard& k, ProgramUnderX& p) {
   k.chord(XK_Alt_L, XK_e);  // 終了
-  ASSERT_EQ(p.wait_end(10s), 0) << "終了 did not end the program";
+  ASSERT_EQ(p.wait_end(), 0) << "終了 did not end the program";
 }
 
+// Each value typed with quick keys, then Enter, and the wait of a person
+// who sees the focus arrive in the next field before typing on.
 TEST_F(OnXServer, AWholeCompoundCaseTypedQuicklyLandsEveryValueInItsOwnField) {
   auto quorvel = start("quorvel");
   ASSERT_TRUE(quorvel->started());
   const std::vector<std::string> values = {"5.058", "132",   "0.47", "0.67", "2.03", "0.016", "0.039", "0.033",
                                            "0.036", "0.5",   "7.6",  "0.7",  "1.6",  "0.19",  "0.07"};
   Keyboard k = keys({15ms, 40ms});
+  std::optional<Box> focus = quorvel->wait_focus_shown();
+  ASSERT_TRUE(focus);
+  auto enter_and_wait = [&] {
+    k.tap(XK_Return);
+    focus = quorvel->wait_focus_moved(*focus);
+    ASSERT_TRUE(focus) << "Enter did not move the focus";
+  };
   for (const std::string& v : values) {
     k.retype(v);
-    k.tap(XK_Return);
+    ASSERT_NO_FATAL_FAILURE(enter_and_wait());
   }
   k.retype("case one");
-  k.tap(XK_Return);  // from the title back to the first field
+  ASSERT_NO_FATAL_FAILURE(enter_and_wait());  // from the title back to the first field
   end_by_menu(k, *quorvel);
   EXPECT_EQ(as_singles(quorvel->saved_numbers()), as_singles(values));
   EXPECT_EQ(quorvel->saved_title(), "case one");
@@ -62,8 +82,19 @@ TEST_F(OnXServer, ShortTapsInTheLastFieldsOfALongTableStillMove) {
   // each after a pause.
   auto quorvel = start("quorvel");
   ASSERT_TRUE(quorvel->started());
+  // Where each field shows the focus, met once around at a person's pace.
+  std::vector<Box> fields;
+  Keyboard walk = keys();
+  for (std::optional<Box> at = quorvel->wait_focus_shown(); at && (fields.empty() || *at != fields.front());
+       at = quorvel->wait_focus_moved(*at)) {
+    fields.push_back(*at);
+    walk.tap(XK_Return);
+  }
+  ASSERT_EQ(fields.size(), 16u) << "fifteen numbers and the title, then the first field again";
+
   Keyboard k = keys({5ms, 30ms});
   for (int i = 0; i < 13; ++i) k.tap(XK_Return);
+  ASSERT_TRUE(quorvel->wait_focus_at(fields[13])) << "13 taps lead to field 14";
   k.retype("9");  // field 14: Fb+
   end_by_menu(k, *quorvel);
   const auto saved = quorvel->saved_numbers();
@@ -76,7 +107,10 @@ TEST_F(OnXServer, DownHeldWithAutoRepeatMovesOnce) {
   auto mestra = start("mestra");
   ASSERT_TRUE(mestra->started());
   Keyboard k = keys();
+  const std::optional<Box> in_Q = mestra->wait_focus_shown();
+  ASSERT_TRUE(in_Q);
   k.hold(XK_Down, 1500ms);  // past the X server's repeat delay of 660 ms
+  ASSERT_TRUE(mestra->wait_focus_moved(*in_Q)) << "the held Down did not move the focus";
   k.retype("9");
   end_by_menu(k, *mestra);
   const auto saved = mestra->saved_numbers();
@@ -92,18 +126,19 @@ TEST_F(OnXServer, QuickEntersInThePrintDialogAndTheAboutBoxLeaveNoKeyHeld) {
   Keyboard k = keys();
   k.chord(XK_Alt_L, XK_c);  // 計算
   k.chord(XK_Alt_L, XK_p);  // 印刷: the print dialog, printing to a PDF file
-  ASSERT_NO_FATAL_FAILURE(close_with_quick_enter(server(), *soberin));
+  Box focus{};
+  ASSERT_NO_FATAL_FAILURE(close_with_quick_enter(server(), *soberin, &focus));
 
   // 計算 left the focus on the window; as the dialog closes, the window
   // gives it to its first field (I). Down moves once.
-  k.tap(XK_Down);
+  ASSERT_NO_FATAL_FAILURE(move_down(k, *soberin, focus));
   k.retype("7");
 
   k.chord(XK_Alt_L, XK_h);  // ﾍﾙﾌﾟ
   k.tap(XK_a);              // ﾊﾞｰｼﾞｮﾝ情報
-  ASSERT_NE(server().wait_active(soberin->process().pid(), "ﾊﾞｰｼﾞｮﾝ情報", 5s), None) << "the about box opens";
-  ASSERT_NO_FATAL_FAILURE(close_with_quick_enter(server(), *soberin));  // its OK
-  k.tap(XK_Down);
+  ASSERT_NE(server().wait_active(soberin->process().pid(), "ﾊﾞｰｼﾞｮﾝ情報"), None) << "the about box opens";
+  ASSERT_NO_FATAL_FAILURE(close_with_quick_enter(server(), *soberin, &focus));  // its OK
+  ASSERT_NO_FATAL_FAILURE(move_down(k, *soberin, focus));
   k.retype("8");
   end_by_menu(k, *soberin);
 
@@ -122,8 +157,9 @@ TEST_F(OnXServer, AQuickEnterThatClosesAMessageBoxMovesNothing) {
   Keyboard k = keys();
   k.retype("0");            // Q = 0 is refused
   k.chord(XK_Alt_L, XK_c);  // 計算: "[ Q > 0 ] にしてください" under 入力エラー
-  ASSERT_NO_FATAL_FAILURE(close_with_quick_enter(server(), *velmora));  // its OK
-  k.tap(XK_Down);  // the focus is back in Q: one move, to I
+  Box focus{};
+  ASSERT_NO_FATAL_FAILURE(close_with_quick_enter(server(), *velmora, &focus));  // its OK
+  ASSERT_NO_FATAL_FAILURE(move_down(k, *velmora, focus));  // the focus is back in Q: one move, to I
   k.retype("7");
   end_by_menu(k, *velmora);
   const auto saved = velmora->saved_numbers();
@@ -146,7 +182,7 @@ TEST_F(OnXServer, TheHelpSaysSoWhenTheDesktopFindsNoViewer) {
   Keyboard k = keys();
   k.chord(XK_Alt_L, XK_h);  // ﾍﾙﾌﾟ
   k.tap(XK_h);              // ﾄﾋﾟｯｸの検索
-  const Window box = server().wait_active_other(velmora->process().pid(), velmora->facts().caption, 5s);
+  const Window box = server().wait_active_other(velmora->process().pid(), velmora->facts().caption);
   ASSERT_NE(box, None) << "no message box came up";
   EXPECT_EQ(server().title_of(box), "ﾄﾋﾟｯｸの検索");
   EXPECT_NE(velmora->folder().read("opened").find("/lom."), std::string::npos) << "the opener was given the help";

@@ -2,8 +2,10 @@
 
 #include "program_under_x.hpp"
 
+#include <functional>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 namespace xtest {
 
@@ -44,16 +46,16 @@ ProgramUnderX::ProgramUnderX(const XServer& server, const std::string& program, 
   const std::string folder = folder_.path().string();
   // The real window system, not the headless one the other suites pin; no
   // input method unless the test asks for one.
-  std::map<std::string, std::string> all = {{"DISPLAY", server.display_name()}, {"QT_QPA_PLATFORM", "xcb"},
-                                            {"XDG_RUNTIME_DIR", folder}, {"HOME", folder},
-                                            {"QT_IM_MODULE", ""}, {"XMODIFIERS", ""}};
+  std::map<std::string, std::string> all = home_environment(folder);
+  all.insert({{"DISPLAY", server.display_name()}, {"QT_QPA_PLATFORM", "xcb"}, {"XDG_RUNTIME_DIR", folder},
+              {"QT_IM_MODULE", ""}, {"XMODIFIERS", ""}});
   for (const auto& [k, v] : env) all[k] = v;
   const std::string dir = programs_dir.empty() ? std::string(PROGRAMS_DIR) : programs_dir;
   std::vector<std::string> command = as ? as->prefix() : std::vector<std::string>{};
   command.push_back(dir + "/" + program);
   if (as) as->give(folder);
   process_ = ChildProcess(command, all, folder, folder + "/program.log");
-  main_window_ = server_.wait_active(process_.pid(), facts_.caption, 20s);
+  main_window_ = server_.wait_active(process_.pid(), facts_.caption, kLongestWait);
 }
 
 ProgramUnderX::~ProgramUnderX() {
@@ -62,6 +64,36 @@ ProgramUnderX::~ProgramUnderX() {
   for (const char* report : {"runtime error:", "ERROR: AddressSanitizer", "ERROR: LeakSanitizer"}) {
     if (printed.find(report) != std::string::npos) ADD_FAILURE() << facts_.name << " printed:\n" << printed;
   }
+}
+
+namespace {
+
+// Polls the focus the window shows until `wanted` accepts it or the longest
+// wait is over.
+std::optional<Box> poll_focus(const XServer& server, Window main_window,
+                              const std::function<bool(const Box&)>& wanted) {
+  const auto deadline = std::chrono::steady_clock::now() + kLongestWait;
+  do {
+    if (server.active_window() == main_window) {
+      if (const std::optional<Box> box = server.focus_shown_in(main_window); box && wanted(*box)) return box;
+    }
+    std::this_thread::sleep_for(10ms);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Box> ProgramUnderX::wait_focus_shown() const {
+  return poll_focus(server_, main_window_, [](const Box&) { return true; });
+}
+
+std::optional<Box> ProgramUnderX::wait_focus_moved(const Box& from) const {
+  return poll_focus(server_, main_window_, [&from](const Box& now) { return now != from; });
+}
+
+std::optional<Box> ProgramUnderX::wait_focus_at(const Box& field) const {
+  return poll_focus(server_, main_window_, [&field](const Box& now) { return now == field; });
 }
 
 std::vector<std::string> ProgramUnderX::saved_numbers() const {

@@ -2,6 +2,7 @@
 // folder of its own, and what it leaves there.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,16 @@ class ProgramUnderX {
   const testing_support::TempDir& folder() const { return folder_; }
 
   // Waits for the program to end by itself (終了, say); its exit code.
-  std::optional<int> wait_end(std::chrono::milliseconds timeout) { return process_.wait(timeout); }
+  std::optional<int> wait_end(std::chrono::milliseconds timeout = kLongestWait) { return process_.wait(timeout); }
+
+  // What a person waits for before the next key: the main window active
+  // and showing the focus in one of its fields (where, returned), after the
+  // start or after a dialog has closed; after a key that moves the focus,
+  // the focus shown in another field; after several, in the field they
+  // lead to. Empty when it never comes.
+  std::optional<Box> wait_focus_shown() const;
+  std::optional<Box> wait_focus_moved(const Box& from) const;
+  std::optional<Box> wait_focus_at(const Box& field) const;
 
   // The numbers and the title of its saved-input file, as texts.
   std::vector<std::string> saved_numbers() const;

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
-#include <thread>
+#include <string>
 
 #include "program_under_x.hpp"
 #include "x_keyboard.hpp"
@@ -21,11 +22,13 @@ class OnXServer : public ::testing::Test {
     ASSERT_EQ(server_->problem(), "");
   }
 
-  // Starts the program and waits until its window is active and its main
-  // loop has put the focus on the first field.
-  std::unique_ptr<ProgramUnderX> start(const std::string& program, std::map<std::string, std::string> env = {}) {
-    auto p = std::make_unique<ProgramUnderX>(*server_, program, std::move(env));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  // Starts the program (as `as`, when given) and waits, as a person does
+  // before typing, until its window is active and shows the focus in its
+  // first field.
+  std::unique_ptr<ProgramUnderX> start(const std::string& program, std::map<std::string, std::string> env = {},
+                                       const Unprivileged* as = nullptr) {
+    auto p = std::make_unique<ProgramUnderX>(*server_, program, std::move(env), "", as);
+    if (p->started() && !p->wait_focus_shown()) ADD_FAILURE() << program << " showed the focus in no field";
     return p;
   }
 

@@ -1,8 +1,10 @@
 #include "x_server.hpp"
 
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -60,9 +62,10 @@ XServer::XServer() {
     problem_ = "no pipe";
     return;
   }
+  const std::map<std::string, std::string> env = home_environment(home_.path().string());
   xvfb_ = ChildProcess({"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0", "1600x1200x24",
                         "-nolisten", "tcp", "-noreset"},
-                       {}, "", "", ready[1]);
+                       env, "", "", ready[1]);
   ::close(ready[1]);
   std::string number;
   char c = 0;
@@ -79,9 +82,11 @@ XServer::XServer() {
     problem_ = "cannot open " + display_name_;
     return;
   }
-  window_manager_ = ChildProcess({"openbox", "--sm-disable"}, {{"DISPLAY", display_name_}}, "");
+  std::map<std::string, std::string> wm_env = env;
+  wm_env["DISPLAY"] = display_name_;
+  window_manager_ = ChildProcess({"openbox", "--sm-disable"}, wm_env, "");
   const Window root = DefaultRootWindow(display_);
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  const auto deadline = std::chrono::steady_clock::now() + kLongestWait;
   while (long_property(display_, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty()) {
     if (std::chrono::steady_clock::now() > deadline) {
       problem_ = "the window manager did not start";
@@ -167,6 +172,28 @@ Window XServer::wait_active_other(pid_t pid, const std::string& title, std::chro
     }
     return None;
   });
+}
+
+std::optional<Box> XServer::focus_shown_in(Window w) const {
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(display_, w, &a)) return std::nullopt;
+  XImage* image = XGetImage(display_, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+  if (!image) return std::nullopt;
+  std::optional<Box> box;
+  for (int y = 0; y < a.height; ++y) {
+    for (int x = 0; x < a.width; ++x) {
+      const unsigned long pixel = XGetPixel(image, x, y);  // 0xRRGGBB on the 24-bit screen
+      const int red = (pixel >> 16) & 0xff, green = (pixel >> 8) & 0xff, blue = pixel & 0xff;
+      if (blue < red + 60 || blue < green + 20) continue;
+      if (!box) box = Box{x, y, x, y};
+      box->left = std::min(box->left, x);
+      box->top = std::min(box->top, y);
+      box->right = std::max(box->right, x);
+      box->bottom = std::max(box->bottom, y);
+    }
+  }
+  XDestroyImage(image);
+  return box;
 }
 
 bool XServer::wait_gone(pid_t pid, Window gone, std::chrono::milliseconds timeout) const {

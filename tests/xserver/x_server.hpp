@@ -6,12 +6,25 @@
 #include <X11/Xlib.h>
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "child_process.hpp"
+#include "temp_dir.hpp"
 
 namespace xtest {
+
+// How long the tests wait for what a person waits for before the next key
+// (a window, a dialog gone, the focus back in a field, the program's end):
+// long enough that only a hang runs out of it, however busy the machine.
+inline constexpr std::chrono::seconds kLongestWait{60};
+
+// A rectangle of a window, in its pixels, edges included.
+struct Box {
+  int left, top, right, bottom;
+  bool operator==(const Box&) const = default;
+};
 
 class XServer {
  public:
@@ -32,14 +45,21 @@ class XServer {
   // Where the window's inside (below its title bar) starts on the screen.
   std::pair<int, int> origin_of(Window w) const;
   // Waits until a window of `pid` with this title is the active one.
-  Window wait_active(pid_t pid, const std::string& title, std::chrono::milliseconds timeout) const;
+  Window wait_active(pid_t pid, const std::string& title, std::chrono::milliseconds timeout = kLongestWait) const;
   // Waits until a window of `pid` with another title is the active one (a
   // dialog, whatever its title is in the desktop's language).
-  Window wait_active_other(pid_t pid, const std::string& title, std::chrono::milliseconds timeout) const;
+  Window wait_active_other(pid_t pid, const std::string& title, std::chrono::milliseconds timeout = kLongestWait) const;
   // Waits until the window is no longer one of `pid`'s.
-  bool wait_gone(pid_t pid, Window w, std::chrono::milliseconds timeout) const;
+  bool wait_gone(pid_t pid, Window w, std::chrono::milliseconds timeout = kLongestWait) const;
+  // Where the window shows the keyboard focus as a person sees it: the
+  // outline the style draws around the focused field, in its highlight
+  // blue, which none of the forms' own colours comes near. Empty while the
+  // window shows no focus (it is not active, or has not been repainted
+  // since it became active again).
+  std::optional<Box> focus_shown_in(Window w) const;
 
  private:
+  testing_support::TempDir home_;  // of the X server and the window manager
   ChildProcess xvfb_;
   ChildProcess window_manager_;
   Display* display_ = nullptr;
