@@ -12,6 +12,7 @@
 #include "runtime/keyboard_watch.hpp"
 #include "runtime/loop_wake.hpp"
 #include "runtime/message_loop.hpp"
+#include "runtime/runtime_objects.hpp"
 #include "runtime/x11_key_state.hpp"
 
 namespace rt {
@@ -164,8 +165,9 @@ class Watch : public QObject {
 }  // namespace
 
 void install_keyboard_watch(QApplication& app) {
-  app.installEventFilter(new Watch(&app));
-  QObject::connect(&app, &QApplication::focusChanged, [](QWidget*, QWidget* now) { on_focus_change(now); });
+  auto* watch = new Watch(detail::runtime_objects());
+  app.installEventFilter(watch);
+  QObject::connect(&app, &QApplication::focusChanged, watch, [](QWidget*, QWidget* now) { on_focus_change(now); });
 }
 
 namespace detail {

@@ -23,6 +23,7 @@
 #include "runtime/events.hpp"
 #include "runtime/form_window.hpp"
 #include "runtime/runtime_error.hpp"
+#include "runtime/runtime_objects.hpp"
 
 namespace rt {
 
@@ -92,7 +93,7 @@ constexpr qint64 kShownAfterMs = 30000;
 class OpenerWatch : public QObject {
  public:
   OpenerWatch(pid_t pid, std::string failed_event)
-      : QObject(QCoreApplication::instance()), pid_(pid), failed_event_(std::move(failed_event)) {
+      : QObject(detail::runtime_objects()), pid_(pid), failed_event_(std::move(failed_event)) {
     running_.start();
     pidfd_ = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
     if (pidfd_ >= 0) {

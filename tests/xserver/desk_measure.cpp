@@ -1,8 +1,10 @@
 // desk_measure BEFORE_DIR AFTER_DIR: measures, side by side on real X
 // servers, what a person at the desk meets of two builds of the programs:
 // the CPU a program uses while it waits for input, how long a menu command
-// waits after 計算 has taken the focus off the fields, and which key taps
-// are still seen. Run by tools/measure-desk.sh; not a test.
+// waits after 計算 has taken the focus off the fields, which key taps are
+// still seen, and how long the process lives on after 終了 at the end of a
+// whole case worked with the input method on. Run by tools/measure-desk.sh;
+// not a test.
 #include <X11/keysym.h>
 #include <sys/stat.h>
 
@@ -12,7 +14,10 @@
 #include <memory>
 #include <thread>
 
+#include "input_method.hpp"
 #include "program_under_x.hpp"
+#include "unprivileged.hpp"
+#include "whole_case.hpp"
 #include "x_keyboard.hpp"
 #include "x_server.hpp"
 
@@ -140,17 +145,94 @@ void shortest_tap(const std::vector<Build>& builds) {
   }
 }
 
+// From the key press of 終了 to the main window's going and to the end of
+// the process, after a whole case in quorvel under fcitx5 with mozc; and
+// whether the program warned on its way out.
+struct QuitTimes {
+  double gone_ms = -1;
+  double ended_ms = -1;
+  bool warned = false;
+};
+
+QuitTimes quit_after_a_whole_case(const Build& b) {
+  XServer server;
+  Unprivileged as;
+  InputMethod input_method(server, as);
+  if (!input_method.problem().empty()) return {};
+  ProgramUnderX quorvel(server, "quorvel", input_method.environment(), b.dir, &as);
+  std::this_thread::sleep_for(300ms);
+  if (!work_a_whole_case(server, quorvel).empty()) return {};
+  const pid_t pid = quorvel.process().pid();
+  const Window main_window = quorvel.main_window();
+  Keyboard k(server.display());
+  k.press(XK_Alt_L);
+  std::this_thread::sleep_for(40ms);
+  const double pressed = now_ns();
+  k.press(XK_e);
+  QuitTimes t;
+  while (now_ns() - pressed < 30e9) {
+    const double now = now_ns();
+    if (!quorvel.process().running()) {
+      t.ended_ms = (now - pressed) / 1e6;
+      if (t.gone_ms < 0) t.gone_ms = t.ended_ms;
+      break;
+    }
+    const std::vector<Window> open = server.windows_of(pid);
+    if (t.gone_ms < 0 && std::find(open.begin(), open.end(), main_window) == open.end())
+      t.gone_ms = (now - pressed) / 1e6;
+    std::this_thread::sleep_for(1ms);
+  }
+  k.release(XK_e);
+  k.release(XK_Alt_L);
+  const std::string printed = quorvel.folder().read("program.log");
+  t.warned = printed.find("QObject::") != std::string::npos;
+  return t;
+}
+
+void quit_after_a_whole_case(const std::vector<Build>& builds) {
+  if (!input_method_available()) {
+    std::printf("\n終了 after a whole case: not measured, fcitx5 with mozc is not installed\n");
+    return;
+  }
+  std::printf("\nquorvel under fcitx5 with mozc, after a whole case (typing, a converted title, 計算,\n"
+              "printing, the about box, a message box), from the key press of 終了, ms\n"
+              "(median, max of 7 sessions; sessions that warned on their way out):\n");
+  for (const Build& b : builds) {
+    std::vector<double> gone, ended, after_gone;
+    int warned = 0;
+    for (int i = 0; i < 7; ++i) {
+      const QuitTimes t = quit_after_a_whole_case(b);
+      if (t.ended_ms < 0) continue;
+      gone.push_back(t.gone_ms);
+      ended.push_back(t.ended_ms);
+      after_gone.push_back(t.ended_ms - t.gone_ms);
+      warned += t.warned ? 1 : 0;
+    }
+    std::printf("%-7s", b.label.c_str());
+    for (auto [what, runs] : {std::pair{"window gone", &gone}, {"process ended", &ended}, {"ended after gone", &after_gone}}) {
+      std::sort(runs->begin(), runs->end());
+      if (runs->empty()) std::printf("  %s     -      -", what);
+      else std::printf("  %s %6.1f %6.1f", what, (*runs)[runs->size() / 2], runs->back());
+    }
+    std::printf("  warned %d of %zu\n", warned, ended.size());
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<std::pair<std::string, void (*)(const std::vector<Build>&)>> measurements = {
+      {"idle", idle_cpu}, {"latency", command_latency}, {"taps", shortest_tap}, {"quit", quit_after_a_whole_case}};
   if (argc < 3 || !x_server_available()) {
-    std::fprintf(stderr, "usage: desk_measure BEFORE_DIR AFTER_DIR (needs Xvfb and openbox)\n");
+    std::fprintf(stderr,
+                 "usage: desk_measure BEFORE_DIR AFTER_DIR [idle|latency|taps|quit...] (needs Xvfb and openbox)\n");
     return 2;
   }
   const std::vector<Build> builds = {{"before", std::filesystem::absolute(argv[1]).string()},
                                      {"after", std::filesystem::absolute(argv[2]).string()}};
-  idle_cpu(builds);
-  command_latency(builds);
-  shortest_tap(builds);
+  const std::vector<std::string> chosen(argv + 3, argv + argc);  // all when none is named
+  for (const auto& [name, measure] : measurements) {
+    if (chosen.empty() || std::find(chosen.begin(), chosen.end(), name) != chosen.end()) measure(builds);
+  }
   return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "x_fixture.hpp"  // before any X header: gtest has its own None
 #include "input_method.hpp"
+#include "whole_case.hpp"
 
 namespace xtest {
 namespace {
@@ -100,6 +101,25 @@ TEST_P(CompoundFields, EveryFieldTakesACompositionAndItsEnterMovesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Compound, CompoundFields, ::testing::Values("quorvel", "mestra"),
                          [](const auto& info) { return info.param; });
+
+// Every window that had the keyboard (the print dialog, the about box, a
+// message box, the menus) has the input method's link to it: 終了 saves and
+// ends the program, and nothing of the window system or the input method is
+// left to warn on its way out, after the application object.
+TEST_F(WithInputMethod, QuitAfterAWholeCaseSavesAndEndsWithoutAWarning) {
+  auto quorvel = start_composing("quorvel");
+  ASSERT_TRUE(quorvel->started());
+  ASSERT_EQ(work_a_whole_case(server(), *quorvel), "");
+  Keyboard k = keys();
+  k.chord(XK_Alt_L, XK_e);
+  ASSERT_EQ(quorvel->wait_end(60s), 0);  // a deadline only a hang reaches
+  const std::string printed = quorvel->folder().read("program.log");
+  EXPECT_EQ(printed.find("QObject::"), std::string::npos) << printed;
+  EXPECT_EQ(printed.find("Timers can only be used"), std::string::npos) << printed;
+  const std::vector<std::string> saved = quorvel->saved_numbers();
+  ASSERT_EQ(saved.size(), 15u);
+  EXPECT_EQ(saved[1], "132") << "I, typed before the boxes";
+}
 
 }  // namespace
 }  // namespace xtest

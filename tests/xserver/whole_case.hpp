@@ -1,0 +1,20 @@
+// A whole case worked through in quorvel at a person's pace, with the
+// Japanese input method on: numbers typed, each composed and confirmed; a
+// title converted; 計算; the sheet printed to a PDF file through the print
+// dialog; the about box; a message box. Shared by the X server suite and
+// tools/measure-desk.sh.
+#pragma once
+
+#include <string>
+
+#include "program_under_x.hpp"
+#include "x_server.hpp"
+
+namespace xtest {
+
+// Works the case in `quorvel` (started with an input method) and leaves its
+// main window active with every box closed, ready for 終了. Returns what
+// went wrong, or an empty text.
+std::string work_a_whole_case(const XServer& server, ProgramUnderX& quorvel);
+
+}  // namespace xtest
