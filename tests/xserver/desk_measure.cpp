@@ -161,7 +161,7 @@ QuitTimes quit_after_a_whole_case(const Build& b) {
   if (!input_method.problem().empty()) return {};
   ProgramUnderX quorvel(server, "quorvel", input_method.environment(), b.dir, &as);
   std::this_thread::sleep_for(300ms);
-  if (!work_a_whole_case(server, quorvel).empty()) return {};
+  if (!work_a_whole_case(server, quorvel, input_method).empty()) return {};
   const pid_t pid = quorvel.process().pid();
   const Window main_window = quorvel.main_window();
   Keyboard k(server.display());

@@ -109,10 +109,10 @@ INSTANTIATE_TEST_SUITE_P(Compound, CompoundFields, ::testing::Values("quorvel", 
 TEST_F(WithInputMethod, QuitAfterAWholeCaseSavesAndEndsWithoutAWarning) {
   auto quorvel = start_composing("quorvel");
   ASSERT_TRUE(quorvel->started());
-  ASSERT_EQ(work_a_whole_case(server(), *quorvel), "");
+  ASSERT_EQ(work_a_whole_case(server(), *quorvel, *input_method_), "");
   Keyboard k = keys();
   k.chord(XK_Alt_L, XK_e);
-  ASSERT_EQ(quorvel->wait_end(60s), 0);  // a deadline only a hang reaches
+  ASSERT_EQ(quorvel->wait_end(), 0);
   const std::string printed = quorvel->folder().read("program.log");
   EXPECT_EQ(printed.find("QObject::"), std::string::npos) << printed;
   EXPECT_EQ(printed.find("Timers can only be used"), std::string::npos) << printed;

@@ -7,14 +7,16 @@
 
 #include <string>
 
+#include "input_method.hpp"
 #include "program_under_x.hpp"
 #include "x_server.hpp"
 
 namespace xtest {
 
-// Works the case in `quorvel` (started with an input method) and leaves its
-// main window active with every box closed, ready for 終了. Returns what
-// went wrong, or an empty text.
-std::string work_a_whole_case(const XServer& server, ProgramUnderX& quorvel);
+// Works the case in `quorvel` (started with the input method `im`) and
+// leaves its main window active with every box closed, ready for 終了. Before
+// each key it waits for what a person waits for: the focus in the field, the
+// input method on, a box gone. Returns what went wrong, or an empty text.
+std::string work_a_whole_case(const XServer& server, ProgramUnderX& quorvel, const InputMethod& im);
 
 }  // namespace xtest
