@@ -20,6 +20,9 @@ set -e
 tools="$(cd "$(dirname "$0")" && pwd)"
 reports="$(dirname "$tools")/build-asan/sanitizer-reports"
 mkdir -p "$reports"
+# Run as root, the tests start some programs as nobody (the input method's,
+# a second user's): their reports must land here too.
+if [ "$(id -u)" = 0 ]; then chmod 1777 "$reports"; fi
 export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:log_path=$reports/asan:log_exe_name=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$tools/sanitizers/ubsan.supp"
 export LSAN_OPTIONS="suppressions=$tools/sanitizers/lsan.supp:print_suppressions=0"
