@@ -12,12 +12,11 @@
 namespace rt {
 
 // What kind of failure an error is, where a trap must tell them apart: a
-// file that is not there is a first start, while a file that is there and
-// may not be read is someone's saved inputs.
+// file that is there and may not be read is someone's saved inputs, not a
+// damaged or missing one.
 enum class ErrorKind {
   other,
-  file_not_found,   // the file to be read does not exist
-  file_unreadable,  // it exists but cannot be opened or read (no permission, an I/O error)
+  file_unreadable,  // the file exists but cannot be opened or read (no permission, an I/O error)
 };
 
 class RuntimeError : public std::runtime_error {

@@ -83,7 +83,9 @@ void SequentialFiles::open_for_input(int number, const std::string& path, std::s
   // Without O_NONBLOCK the open of a named pipe would wait for a writer.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    const ErrorKind kind = errno == ENOENT ? ErrorKind::file_not_found : ErrorKind::file_unreadable;
+    // No file at all is a first start; a file there that may not be opened
+    // is someone's saved inputs.
+    const ErrorKind kind = errno == ENOENT ? ErrorKind::other : ErrorKind::file_unreadable;
     throw RuntimeError(system_message("ファイルを開けません", path), kind, where);
   }
   struct stat st {};
@@ -181,6 +183,7 @@ void SequentialFiles::end_line(int number, std::source_location where) {
 
 void SequentialFiles::flush_to_disk(int number, std::source_location where) {
   OpenFile& f = file(number, where);
+  if (!f.stream) return;  // input: read whole at the open, nothing to write out
   if (std::fflush(f.stream) != 0 || ::fsync(::fileno(f.stream)) != 0) {
     throw RuntimeError("ファイルをディスクに書き出せません: #" + std::to_string(number), where);
   }

@@ -41,10 +41,9 @@ class SequentialFiles {
   SequentialFiles& operator=(const SequentialFiles&) = delete;
   ~SequentialFiles();
 
-  // Opening for input fails with ErrorKind::file_not_found when there is no
-  // file, and with ErrorKind::file_unreadable when it may not be opened or
-  // read; a file that is no plain file or longer than kLongestInputFile is
-  // refused as unfit to read.
+  // Opening for input fails with ErrorKind::file_unreadable when the file is
+  // there but may not be opened or read; a missing file, or one that is no
+  // plain file or longer than kLongestInputFile, fails as any other error.
   void open(int number, const std::string& path, FileMode mode,
             std::source_location where = std::source_location::current());
   // Opens a new file for output under a name of its own beside `path`

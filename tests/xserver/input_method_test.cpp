@@ -36,21 +36,11 @@ class WithInputMethod : public OnXServer {
 // In each field in turn: "kukann" and Enter. A field with the input method
 // off takes the letters as they are and Enter moves on; a field with it on
 // composes くかん, the Enter confirms it and moves nothing, and a second
-// Enter moves on. Before a field's keys, the wait of a person who sees the
-// focus arrive there and, where the field composes, the input method on.
+// Enter moves on.
 void type_kukan_everywhere(Keyboard& k, const ProgramUnderX& p, const InputMethod& im, int fields,
                            const std::function<bool(int)>& composes) {
-  std::optional<Box> focus = p.wait_focus_shown();
-  ASSERT_TRUE(focus);
   for (int field = 1; field <= fields; ++field) {
-    if (composes(field)) {
-      ASSERT_TRUE(im.wait_composing()) << "the input method is not on in field " << field;
-    }
-    k.retype("kukann");
-    k.tap(XK_Return);
-    if (composes(field)) k.tap(XK_Return);
-    focus = p.wait_focus_moved(*focus);
-    ASSERT_TRUE(focus) << "Enter did not move on from field " << field;
+    ASSERT_EQ(type_and_move_on(p, im, k, "kukann", composes(field)), "") << "field " << field;
   }
 }
 

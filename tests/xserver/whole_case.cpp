@@ -33,30 +33,27 @@ std::string close_box_with_enter(const XServer& server, ProgramUnderX& p, Keyboa
   return "";
 }
 
-// Types a text into the field with the focus, once the input method is on
-// there, and confirms the composition with Enter; a second Enter moves on,
-// and the next field is awaited.
-std::string compose_and_move_on(const ProgramUnderX& p, const InputMethod& im, Keyboard& k, const std::string& text,
-                                KeySym convert) {
+}  // namespace
+
+std::string type_and_move_on(const ProgramUnderX& p, const InputMethod& im, Keyboard& k, const std::string& text,
+                             bool composes, KeySym convert) {
   const std::optional<Box> focus = p.wait_focus_shown();
   if (!focus) return "no field shows the focus before " + text;
-  if (!im.wait_composing()) return "the input method is not on before " + text;
+  if (composes && !im.wait_composing()) return "the input method is not on before " + text;
   k.retype(text);
   if (convert != NoSymbol) k.tap(convert);
   k.tap(XK_Return);
-  k.tap(XK_Return);
+  if (composes) k.tap(XK_Return);
   if (!p.wait_focus_moved(*focus)) return "Enter did not move on from " + text;
   return "";
 }
-
-}  // namespace
 
 std::string work_a_whole_case(const XServer& server, ProgramUnderX& quorvel, const InputMethod& im) {
   Keyboard k(server.display());
   // Q and I typed: each composes in full width, and its Enter confirms it
   // before the next one moves on. The other numbers keep their values.
   for (const char* number : {"5.058", "132"})
-    if (std::string problem = compose_and_move_on(quorvel, im, k, number, NoSymbol); !problem.empty()) return problem;
+    if (std::string problem = type_and_move_on(quorvel, im, k, number, true); !problem.empty()) return problem;
   for (int field = 3; field <= quorvel.facts().numbers; ++field) {
     const std::optional<Box> focus = quorvel.wait_focus_shown();
     if (!focus) return "no field shows the focus";
@@ -64,7 +61,7 @@ std::string work_a_whole_case(const XServer& server, ProgramUnderX& quorvel, con
     if (!quorvel.wait_focus_moved(*focus)) return "Enter did not move on from field " + std::to_string(field);
   }
   // The title: "kukann" converted by the space, confirmed, and on to Q.
-  if (std::string problem = compose_and_move_on(quorvel, im, k, "kukann", XK_space); !problem.empty()) return problem;
+  if (std::string problem = type_and_move_on(quorvel, im, k, "kukann", true, XK_space); !problem.empty()) return problem;
 
   k.chord(XK_Alt_L, XK_c);  // 計算
   k.chord(XK_Alt_L, XK_p);  // 印刷: the print dialog's OK prints to a PDF file

@@ -9,9 +9,19 @@
 
 #include "input_method.hpp"
 #include "program_under_x.hpp"
+#include "x_keyboard.hpp"
 #include "x_server.hpp"
 
 namespace xtest {
+
+// Types `text` into the field with the focus as a person does: where the
+// field composes, once the input method is on there; then `convert` (the
+// space that converts kana, say) if given, an Enter that confirms the
+// composition where there is one, and the Enter that moves on; and waits
+// until the focus shows in the next field. Returns what went wrong, or an
+// empty text.
+std::string type_and_move_on(const ProgramUnderX& p, const InputMethod& im, Keyboard& k, const std::string& text,
+                             bool composes, KeySym convert = NoSymbol);
 
 // Works the case in `quorvel` (started with the input method `im`) and
 // leaves its main window active with every box closed, ready for 終了. Before
